@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Tiqueron needs to build, run and test; does
+# nothing when they are all there already.
+set -euo pipefail
+packages=(
+  cmake g++ make pkg-config
+  qt6-base-dev qt6-translations-l10n libgl-dev
+  libgtest-dev googletest
+  poppler-utils fonts-dejavu-core fonts-liberation
+)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"

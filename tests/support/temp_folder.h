@@ -1,0 +1,20 @@
+#pragma once
+// A temporary program folder for a test, removed afterwards (permissions
+// restored first so read-only files go too).
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+class TempFolder {
+ public:
+  TempFolder();
+  ~TempFolder();
+  // The folder with one trailing separator, as rutaPrograma is.
+  QString path() const;
+  QString file(const QString& name) const { return path() + name; }
+  void write(const QString& name, const QByteArray& bytes) const;
+  QByteArray read(const QString& name) const;
+
+ private:
+  QTemporaryDir dir_;
+};

@@ -1,0 +1,15 @@
+// Every test program runs inside a QApplication with the Spanish translation
+// loaded, headless unless told otherwise.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include "app/platform/qt_dialogs.h"
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+  QApplication app(argc, argv);
+  installSpanishTranslation(app);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
