@@ -1,0 +1,28 @@
+#pragma once
+// Printer double: every document becomes a PDF file in a folder, named
+// doc-001.pdf, doc-002.pdf ... in the order they were begun. A4, zero page
+// margins, so the printable area's top-left is the paper's.
+#include <QString>
+#include <QStringList>
+
+#include "app/printer/qt_printer.h"
+
+class PdfPrinter : public QtPrinter {
+ public:
+  explicit PdfPrinter(QString folder);
+  // Every later document fails as if no printer were there (error 482).
+  void setUnavailable(bool unavailable) { unavailable_ = unavailable; }
+  // The documents that reached paper (a cancelled one never does).
+  QStringList documents() const;
+
+  QString deviceName() const override { return QStringLiteral("PDF"); }
+  QString driverName() const override { return QStringLiteral("Qt PDF"); }
+
+ protected:
+  std::unique_ptr<QPrinter> newDocument() override;
+
+ private:
+  QString folder_;
+  QStringList begun_;
+  bool unavailable_ = false;
+};

@@ -1,0 +1,26 @@
+#pragma once
+// Reads back what reached paper, with poppler's tools.
+#include <QImage>
+#include <QRect>
+#include <QRectF>
+#include <QString>
+#include <QVector>
+
+struct PdfWord {
+  QString text;
+  QRectF box;  // glyph box in twips from the page's top-left
+  int page;    // from 1
+};
+
+// Every word of the PDF with its box (pdftotext -bbox).
+QVector<PdfWord> pdfWords(const QString& pdfPath);
+// The words of the PDF as plain text, one line per printed line (pdftotext -layout).
+QString pdfText(const QString& pdfPath);
+// One page rendered in grey at one pixel per twip (pdftoppm -r 1440 -gray);
+// only the part `twips` of it when given (its top-left is the image's (0, 0)):
+// a whole A4 page takes half a minute and 200 MB.
+QImage renderPdfPage(const QString& pdfPath, int page = 1, const QRect& twips = QRect());
+// Number of pages.
+int pdfPageCount(const QString& pdfPath);
+
+constexpr double kTwipsPerMm = 1440.0 / 25.4;
