@@ -17,7 +17,6 @@ FontSpec textFont(double points) { return FontSpec{kTextFamily, points, false, 0
 // Starts painting with the twip as unit and the printable area's top-left as
 // origin, at 1:1 physical scale.
 void beginTwips(QPainter& painter, QPrinter& printer) {
-  printer.setFullPage(false);
   if (!painter.begin(&printer)) throw RuntimeError(ErrorNumber::PrinterError);
   const double scale = printer.resolution() / kTwipsPerInch;
   painter.scale(scale, scale);
@@ -37,9 +36,18 @@ QtPrinter::~QtPrinter() {
   }
 }
 
-void QtPrinter::printPage(const std::function<void(QPainter&)>& paint) {
+std::unique_ptr<QPrinter> QtPrinter::openDocument() {
   std::unique_ptr<QPrinter> printer = newDocument();
   if (!printer) throw RuntimeError(ErrorNumber::PrinterError);
+  // The page is the printable area, what the device itself can reach; Qt
+  // would otherwise keep margins of its own (10 pt) inside it.
+  printer->setFullPage(false);
+  printer->setPageMargins(printer->pageLayout().minimumMargins(), printer->pageLayout().units());
+  return printer;
+}
+
+void QtPrinter::printPage(const std::function<void(QPainter&)>& paint) {
+  std::unique_ptr<QPrinter> printer = openDocument();
   QPainter painter;
   beginTwips(painter, *printer);
   paint(painter);
@@ -48,9 +56,7 @@ void QtPrinter::printPage(const std::function<void(QPainter&)>& paint) {
 
 void QtPrinter::printLine(const QString& text) {
   if (!textPrinter_) {
-    textPrinter_ = newDocument();
-    if (!textPrinter_) throw RuntimeError(ErrorNumber::PrinterError);
-    textPrinter_->setFullPage(false);
+    textPrinter_ = openDocument();
     pages_ = {QVector<TextLine>()};
     lineY_ = 0;
   }

@@ -34,6 +34,7 @@ class QtPrinter : public Printer {
   virtual std::unique_ptr<QPrinter> newDocument() = 0;
 
  private:
+  std::unique_ptr<QPrinter> openDocument();
   struct TextLine {
     double top;  // twips from the printable area's top
     QString text;

@@ -18,7 +18,6 @@ std::unique_ptr<QPrinter> PdfPrinter::newDocument() {
   auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
   printer->setOutputFormat(QPrinter::PdfFormat);
   printer->setPageSize(QPageSize(QPageSize::A4));
-  printer->setPageMargins(QMarginsF(0, 0, 0, 0));
   const QString path =
       QDir(folder_).filePath(QStringLiteral("doc-%1.pdf").arg(begun_.size() + 1, 3, 10, QLatin1Char('0')));
   printer->setOutputFileName(path);

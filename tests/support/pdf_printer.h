@@ -1,7 +1,7 @@
 #pragma once
 // Printer double: every document becomes a PDF file in a folder, named
-// doc-001.pdf, doc-002.pdf ... in the order they were begun. A4, zero page
-// margins, so the printable area's top-left is the paper's.
+// doc-001.pdf, doc-002.pdf ... in the order they were begun. A4; a PDF page
+// is printable to its edges, so the printable area's top-left is the paper's.
 #include <QString>
 #include <QStringList>
 
