@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "app/canvas/twip_geometry.h"
+#include "app/canvas/wrapped_button.h"
 #include "app/platform/dialogs.h"
 #include "app/platform/file_attributes.h"
 #include "quiniela/boletoqp.h"
@@ -25,7 +26,7 @@ QLabel* label(QWidget* parent, const QString& text, QRectF r, const QColor& back
 }
 
 QPushButton* button(QWidget* parent, const QString& text, QRectF r, const QColor& back) {
-  auto* b = new QPushButton(text, parent);
+  auto* b = new WrappedButton(text, parent);
   setBackColor(b, back);
   placeTwips(b, r.left(), r.top(), r.width(), r.height());
   return b;

@@ -56,8 +56,6 @@ Grid* rejilla(QWidget* padre, const QRectF& r, int filas, int columnas) {
 void boletoqp::creaControles() {
   setClientSizeTwips(geometriaqp::anchoVentana, geometriaqp::altoVentana);
   QWidget* c = client();
-  // The layout was made for a narrow 8-point screen font.
-  c->setFont(QFont(QStringLiteral("MS Sans Serif"), 7));
   Label14 = rotulo(c, QString(), {315, 100, 4560, 1620});
   Frame4 = marco(c, {0, 0, geometriaqp::anchoFrame4, geometriaqp::altoFrame4}, QFrame::NoFrame);
   setBackColor(Frame4, qbColor(15));

@@ -35,6 +35,20 @@ TwipWindow::TwipWindow(QWidget* parent) : QDialog(parent), client_(new CanvasAre
   layout->setSizeConstraint(QLayout::SetFixedSize);
   layout->addWidget(client_);
   client_->setFixedSize(0, 0);
+  client_->setFont(controlFont());
+}
+
+QFont TwipWindow::controlFont() {
+  QFont font(QStringLiteral("MS Sans Serif"));
+  font.setStyleHint(QFont::SansSerif);
+#ifdef Q_OS_WIN
+  font.setPointSizeF(8.25);
+#else
+  // The layouts were made for MS Sans Serif 8; the family that stands in for
+  // it elsewhere is wider, and a smaller size keeps captions inside their boxes.
+  font.setPointSizeF(7);
+#endif
+  return font;
 }
 
 TwipWindow::~TwipWindow() = default;

@@ -36,6 +36,9 @@ class TwipWindow : public QDialog {
   double clientWidthTwips() const { return clientWidth_; }
   double clientHeightTwips() const { return clientHeight_; }
 
+  // The font controls get unless they are given one of their own.
+  static QFont controlFont();
+
   // Canvas operations.
   void cls();
   float currentX() const { return float(pen_.x()); }
