@@ -9,7 +9,7 @@ const QString salto = QStringLiteral("\n");
 const QString lineaCredito = QStringLiteral("Tiqueron");
 const QString lineaContacto = QStringLiteral("    Dudas y consejos: menú Ayuda del programa.");
 const QString textoPublicidad =
-    QStringLiteral("   Tiqueron imprime también boletos de Bonoloto, La Primitiva, El Gordo y Euromillones.");
+    QStringLiteral("   Tiqueron imprime cada boleto en su hoja, con las marcas en sus casillas.");
 
 const QString tituloVentana =
     lineaCredito + QStringLiteral("  IMPRIME BOLETOS: QUINIELAS..   AD243,  *.TXT .....");

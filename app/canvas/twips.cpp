@@ -10,15 +10,16 @@ int twipPixelSize(double points) { return qMax(1, qRound(points * kTwipsPerPoint
 
 }  // namespace
 
-QFont twipFont(const FontSpec& spec) {
-  QFont font(spec.family);
-  font.setPixelSize(twipPixelSize(spec.points));
-  font.setBold(spec.bold);
-  if (spec.widthPoints > 0) {
+QFont twipFont(const FontSpec& wanted) {
+  QFont font(wanted.family);
+  font.setPixelSize(twipPixelSize(wanted.points));
+  font.setBold(wanted.bold);
+  if (wanted.widthPoints > 0) {
     // The width names the average character width, as the windows' fonts
     // take it; a horizontal stretch of the family's own average reaches it.
     const double natural = QFontMetricsF(font).averageCharWidth();
-    if (natural > 0) font.setStretch(qBound(1, qRound(100.0 * spec.widthPoints * kTwipsPerPoint / natural), 4000));
+    if (natural > 0)
+      font.setStretch(qBound(1, qRound(100.0 * wanted.widthPoints * kTwipsPerPoint / natural), 4000));
   }
   return font;
 }

@@ -28,7 +28,7 @@ struct FontSpec {
 
 // The font for a painter whose unit is the twip (20 twips to the point). Its
 // size is a pixel size so the painter's scale does not shrink it.
-QFont twipFont(const FontSpec& spec);
+QFont twipFont(const FontSpec& wanted);
 // A control's screen font (sized in points or in pixels of a `dpi` screen) as
 // the same font for a painter whose unit is the twip.
 QFont twipFont(const QFont& screenFont, double dpi);
