@@ -1,47 +1,57 @@
 #pragma once
 // The football-pools window under test: a temporary program folder, scripted
-// boxes, a PDF printer, and bet files made to order.
+// boxes, a PDF printer and the real file attributes.
 #include <gtest/gtest.h>
 
-#include <QString>
-#include <QStringList>
-#include <memory>
-#include <ostream>
+#include <optional>
 
+#include "app/grid/grid.h"
+#include "app/platform/delimited.h"
 #include "app/platform/file_attributes.h"
-#include "app/platform/platform.h"
 #include "quiniela/boletoqp.h"
+#include "tests/quiniela/ayudas.h"
 #include "tests/support/pdf_printer.h"
+#include "tests/support/pdf_reader.h"
 #include "tests/support/scripted_dialogs.h"
 #include "tests/support/temp_folder.h"
 
-inline void PrintTo(const QString& text, std::ostream* out) {
-  *out << '"' << text.toStdString() << '"';
+// The ticket on screen: the signs marked in the 8 column grids, 14 signs or
+// blanks each, then the Pleno al 15's home and away signs.
+inline QString enPantalla(const boletoqp& w) {
+  QString signos;
+  for (int b = 0; b < 10; ++b)
+    for (int i = 0; i < (b < 8 ? 14 : 1); ++i) {
+      QChar signo = ' ';
+      for (int fila = 0; fila < (b < 8 ? 3 : 4); ++fila)
+        if (!(b < 8 ? w.tabla[b]->textMatrix(fila, 13 - i) : w.tablaq[b - 8]->textMatrix(fila, 0)).isEmpty())
+          signo = (b < 8 ? u"1X2"_s : u"012M"_s).at(fila);
+      signos += signo;
+    }
+  return signos;
 }
 
-// The 14 signs of bet n of every test file (n from 1); never a blank.
-QString apuesta(int n);
-// The Pleno al 15 signs of ticket t.
-QString plenoDe(int t);
-
-// An AD243 with `boletos` ticket records of the test bets, matchday
-// `jornada`; the header's counts are those given, or the true ones.
-QByteArray archivoAD243(int boletos, const QString& jornada = QStringLiteral("07"), int apuestasCabecera = -1,
-                        int boletosCabecera = -1);
-// A text file of `apuestas` test bets, the first line of each ticket with its
-// Pleno al 15; lines ended by `finLinea`.
-QByteArray archivoTexto(int apuestas, const QByteArray& finLinea = "\r\n");
+// Ticket t of the test files as the screen shows it with `columnas` columns.
+inline QString boletoDe(int t, int columnas, const QString& pleno) {
+  QString signos;
+  for (int b = 0; b < 8; ++b) signos += b < columnas ? apuesta(8 * (t - 1) + b + 1) : QString(14, ' ');
+  return signos + pleno;
+}
 
 class VentanaQp : public ::testing::Test {
  protected:
   // The window opened on AD243 (Yes), or on the text file of a matchday (No).
-  std::unique_ptr<boletoqp> abreAD243();
-  std::unique_ptr<boletoqp> abreTexto(const QString& jornada);
-  // The window with the answers already scripted.
-  std::unique_ptr<boletoqp> abre();
+  std::unique_ptr<boletoqp> abre(const std::optional<QString>& jornada = std::nullopt) {
+    dialogos.answer(MessageResult::Ok);  // introduction
+    dialogos.answer(jornada ? MessageResult::No : MessageResult::Yes);
+    if (jornada) dialogos.answer(*jornada);
+    return std::make_unique<boletoqp>(plataforma, rutaPrograma);
+  }
 
-  // The configqp.cfg fields as the file holds them, quotes removed.
-  QStringList camposConfig() const;
+  QStringList camposConfig() const {
+    QStringList campos;
+    for (DelimitedReader lector(carpeta.read("configqp.cfg")); !lector.atEnd();) campos << lector.next();
+    return campos;
+  }
 
   TempFolder carpeta;
   ScriptedDialogs dialogos;

@@ -18,7 +18,7 @@ QVector<PdfWord> pdfWords(const QString& pdfPath);
 QString pdfText(const QString& pdfPath);
 // One page rendered in grey at one pixel per twip (pdftoppm -r 1440 -gray);
 // only the part `twips` of it when given (its top-left is the image's (0, 0)):
-// a whole A4 page takes half a minute and 200 MB.
+// a whole A4 page is 200 MB.
 QImage renderPdfPage(const QString& pdfPath, int page = 1, const QRect& twips = QRect());
 // Number of pages.
 int pdfPageCount(const QString& pdfPath);

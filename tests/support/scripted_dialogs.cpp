@@ -1,22 +1,28 @@
 #include "tests/support/scripted_dialogs.h"
 
-MessageResult ScriptedDialogs::message(const QString& text, const QString& title,
-                                       MessageButtons buttons, MessageIcon icon) {
+#include <optional>
+
+namespace {
+
+// The next scripted answer when it is of kind T.
+template <typename T>
+std::optional<T> take(std::deque<std::variant<MessageResult, QString>>& answers) {
+  if (answers.empty() || !std::holds_alternative<T>(answers.front())) return std::nullopt;
+  const T answer = std::get<T>(answers.front());
+  answers.pop_front();
+  return answer;
+}
+
+}  // namespace
+
+MessageResult ScriptedDialogs::message(const QString& text, const QString& title, MessageButtons buttons,
+                                       MessageIcon icon) {
   shown_.push_back({false, text, title, buttons, icon});
-  if (!answers_.empty() && std::holds_alternative<MessageResult>(answers_.front())) {
-    const MessageResult result = std::get<MessageResult>(answers_.front());
-    answers_.pop_front();
-    return result;
-  }
-  return buttons == MessageButtons::YesNoCancel ? MessageResult::Yes : MessageResult::Ok;
+  return take<MessageResult>(answers_).value_or(buttons == MessageButtons::YesNoCancel ? MessageResult::Yes
+                                                                                       : MessageResult::Ok);
 }
 
 QString ScriptedDialogs::input(const QString& prompt, const QString& title, const QString&) {
   shown_.push_back({true, prompt, title, MessageButtons::OkCancel, MessageIcon::None});
-  if (!answers_.empty() && std::holds_alternative<QString>(answers_.front())) {
-    const QString typed = std::get<QString>(answers_.front());
-    answers_.pop_front();
-    return typed;
-  }
-  return QString();
+  return take<QString>(answers_).value_or(QString());
 }

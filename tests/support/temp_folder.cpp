@@ -4,8 +4,6 @@
 #include <QDirIterator>
 #include <QFile>
 
-TempFolder::TempFolder() = default;
-
 TempFolder::~TempFolder() {
   QDirIterator it(dir_.path(), QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
   while (it.hasNext()) QFile::setPermissions(it.next(), QFile::ReadOwner | QFile::WriteOwner);

@@ -7,7 +7,6 @@
 
 class TempFolder {
  public:
-  TempFolder();
   ~TempFolder();
   // The folder with one trailing separator, as rutaPrograma is.
   QString path() const;

@@ -11,116 +11,74 @@
 #include <QTimer>
 
 #include "tests/support/temp_folder.h"
-#include "tests/version/record_fixtures.h"
 #include "version/properties_dialog.h"
 #include "version/show_properties_dialog.h"
+#include "version/version_record_builder.h"
 
 namespace {
+
+const QFileInfo kProgram(QStringLiteral(TIQUERON_EXE));
 
 QMap<QString, QString> rows(const QDialog& dialog, const QString& formName) {
   QMap<QString, QString> texts;
   if (const auto* form = dialog.findChild<QFormLayout*>(formName)) {
-    for (int row = 0; row < form->rowCount(); ++row) {
-      const auto* label = qobject_cast<QLabel*>(form->itemAt(row, QFormLayout::LabelRole)->widget());
-      const auto* field = qobject_cast<QLabel*>(form->itemAt(row, QFormLayout::FieldRole)->widget());
-      texts.insert(label->text(), field->text());
-    }
+    for (int row = 0; row < form->rowCount(); ++row)
+      texts.insert(qobject_cast<QLabel*>(form->itemAt(row, QFormLayout::LabelRole)->widget())->text(),
+                   qobject_cast<QLabel*>(form->itemAt(row, QFormLayout::FieldRole)->widget())->text());
   }
   return texts;
 }
 
-struct Files {
-  Files() {
-    folder.write(QStringLiteral("Tiqueron"), elfWithRecord(recordBytes(recordContents(u"1.00.0051"))));
-    folder.write(QStringLiteral("sin_version"), QByteArray(3000, 'x'));
-    QDir(folder.path()).mkdir(QStringLiteral("carpeta"));
-  }
-  QString file(const char* name) const { return folder.file(QString::fromLatin1(name)); }
-  TempFolder folder;
-};
-
-// Runs `show` and answers the modal window it opens, if any, with its title.
-QString titleOfModalWindowDuring(const std::function<void()>& show) {
-  QString title;
-  QTimer::singleShot(0, [&] {
-    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-      title = dialog->windowTitle();
-      dialog->reject();
-    }
-  });
-  show();
-  QCoreApplication::processEvents();
-  return title;
-}
-
 TEST(PropertiesDialog, ShowsNameFolderSizeDatesAndVersionTexts) {
-  const Files files;
-  const std::unique_ptr<QDialog> dialog = buildPropertiesDialog(files.file("Tiqueron"), nullptr);
+  const std::unique_ptr<QDialog> dialog = buildPropertiesDialog(kProgram.filePath(), nullptr);
   ASSERT_TRUE(dialog);
   EXPECT_TRUE(dialog->isModal());
-  EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Propiedades de Tiqueron"));
-
-  const QMap<QString, QString> file = rows(*dialog, QStringLiteral("archivo"));
-  EXPECT_EQ(file.value(QStringLiteral("Nombre:")), QStringLiteral("Tiqueron"));
-  EXPECT_EQ(file.value(QStringLiteral("Carpeta:")),
-            QDir::toNativeSeparators(QDir::cleanPath(files.folder.path())));
-  const qint64 size = QFileInfo(files.file("Tiqueron")).size();
+  EXPECT_EQ(dialog->windowTitle(), "Propiedades de " + kProgram.fileName());
+  const QMap<QString, QString> file = rows(*dialog, "archivo");
+  EXPECT_EQ(file.value("Nombre:"), kProgram.fileName());
+  EXPECT_EQ(file.value("Carpeta:"), QDir::toNativeSeparators(kProgram.dir().path()));
   EXPECT_TRUE(
-      file.value(QStringLiteral("Tamaño:"))
-          .endsWith(QLocale(QLocale::Spanish, QLocale::Spain).toString(size) + QStringLiteral(" bytes")))
-      << qPrintable(file.value(QStringLiteral("Tamaño:")));
-  EXPECT_TRUE(
-      file.value(QStringLiteral("Modificado:")).contains(QString::number(QDate::currentDate().year())));
+      file.value("Tamaño:").endsWith(" (" + QLocale(QLocale::Spanish).toString(kProgram.size()) + " bytes)"))
+      << qPrintable(file.value("Tamaño:"));
+  EXPECT_TRUE(file.value("Modificado:").contains(QString::number(kProgram.lastModified().date().year())));
+  const QMap<QString, QString> version = rows(*dialog, "version");
+  const QString projectVersion = QString::fromStdU16String(
+      productVersionText(TIQUERON_VERSION_MAJOR, TIQUERON_VERSION_MINOR, TIQUERON_VERSION_PATCH));
+  EXPECT_EQ(version.value("Versión del producto:"), projectVersion);
+  EXPECT_EQ(version.value("Nombre del producto:"), "Tiqueron");
 
-  const QMap<QString, QString> version = rows(*dialog, QStringLiteral("version"));
-  EXPECT_EQ(version.value(QStringLiteral("Versión del producto:")), QStringLiteral("1.00.0051"));
-  EXPECT_EQ(version.value(QStringLiteral("Versión del archivo:")), QStringLiteral("2.00.0007"));
-  EXPECT_EQ(version.value(QStringLiteral("Nombre del producto:")), QStringLiteral("Prueba"));
-}
-
-TEST(PropertiesDialog, SizesFromAKilobyteAlsoShowTheRoundedSize) {
-  const Files files;
-  const std::unique_ptr<QDialog> dialog = buildPropertiesDialog(files.file("sin_version"), nullptr);
-  ASSERT_TRUE(dialog);
-  EXPECT_EQ(rows(*dialog, QStringLiteral("archivo")).value(QStringLiteral("Tamaño:")),
-            QStringLiteral("2,93 kB (3000 bytes)"));
-  EXPECT_TRUE(rows(*dialog, QStringLiteral("version")).isEmpty());
-}
-
-TEST(PropertiesDialog, NothingForAMissingFileOrAFolder) {
-  const Files files;
-  EXPECT_FALSE(buildPropertiesDialog(files.file("no_existe"), nullptr));
-  EXPECT_FALSE(buildPropertiesDialog(files.file("carpeta"), nullptr));
-  EXPECT_FALSE(buildPropertiesDialog(QString(), nullptr));
+  const TempFolder folder;
+  folder.write("datos", QByteArray(3000, 'x'));
+  const std::unique_ptr<QDialog> small = buildPropertiesDialog(folder.file("datos"), nullptr);
+  EXPECT_EQ(rows(*small, "archivo").value("Tamaño:"), "2,93 kB (3000 bytes)");
+  EXPECT_TRUE(rows(*small, "version").isEmpty());
+  for (const QString& path : {folder.file("no_existe"), folder.path(), QString()})
+    EXPECT_FALSE(buildPropertiesDialog(path, nullptr)) << qPrintable(path);
 }
 
 TEST(ShowProperties, TheFileManagerIsAskedFirstAndTheOwnWindowOpensWhenItDoesNotAnswer) {
-  const Files files;
   for (const bool answers : {true, false}) {
     QStringList asked;
-    PropertiesShownBy shownBy = PropertiesShownBy::Nobody;
-    const QString title = titleOfModalWindowDuring([&] {
-      shownBy = showProperties(files.file("Tiqueron"), nullptr, [&](const QString& path) {
-        asked << path;
-        return answers;
-      });
+    QString title;
+    QTimer::singleShot(0, [&] {
+      if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+        title = dialog->windowTitle();
+        dialog->reject();
+      }
     });
-    EXPECT_EQ(asked, QStringList{files.file("Tiqueron")});
+    const PropertiesShownBy shownBy = showProperties(kProgram.filePath(), nullptr, [&](const QString& path) {
+      asked << path;
+      return answers;
+    });
+    QCoreApplication::processEvents();
+    EXPECT_EQ(asked, QStringList{kProgram.filePath()});
     EXPECT_EQ(shownBy, answers ? PropertiesShownBy::System : PropertiesShownBy::Program);
-    EXPECT_EQ(title, answers ? QString() : QStringLiteral("Propiedades de Tiqueron"));
+    EXPECT_EQ(title, answers ? QString() : "Propiedades de " + kProgram.fileName());
   }
-}
-
-TEST(ShowProperties, AMissingFileShowsNothingAndAsksNobody) {
-  const Files files;
-  bool asked = false;
-  const QString title = titleOfModalWindowDuring([&] {
-    EXPECT_EQ(showProperties(files.file("no_existe"), nullptr, [&](const QString&) { return asked = true; }),
-              PropertiesShownBy::Nobody);
-    EXPECT_EQ(mostrarPropiedades(files.file("no_existe"), nullptr), PropertiesShownBy::Nobody);
-  });
-  EXPECT_FALSE(asked);
-  EXPECT_EQ(title, QString());
+  // A missing file: nothing shown, nobody asked.
+  const QString missing = kProgram.filePath() + ".no_existe";
+  EXPECT_EQ(showProperties(missing, nullptr, [](const QString&) { return true; }), PropertiesShownBy::Nobody);
+  EXPECT_EQ(mostrarPropiedades(missing, nullptr), PropertiesShownBy::Nobody);
 }
 
 }  // namespace

@@ -1,341 +1,210 @@
-// The window image on paper: marks in their boxes at 1:1 scale, drawn text at
+// The window image on paper: marks in their cells at 1:1 scale, drawn text at
 // its pen position, and nothing that should not be there.
-#include <gtest/gtest.h>
-
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLineF>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTextEdit>
-#include <QtMath>
-#include <iostream>
+#include <algorithm>
 
 #include "app/canvas/twip_geometry.h"
 #include "app/canvas/twip_window.h"
 #include "app/grid/grid.h"
-#include "app/platform/runtime_error.h"
-#include "tests/support/pdf_printer.h"
-#include "tests/support/pdf_reader.h"
+#include "tests/app/canvas/paper.h"
 
 namespace {
 
 constexpr double kTolerance = 0.1 * kTwipsPerMm;
+const FontSpec kMarkFont{"Lucida Console", 9, true, 8};
 
-struct GridLook {
-  QColor lines, firstRow;
-  int border;
+// Non-white pixels of page regions rendered at one pixel per twip, outside
+// and inside the `allowed` part of the page.
+struct Ink {
+  int outside = 0, inside = 0;
 };
-const GridLook kScreenLook{QColor(242, 41, 13), QColor(115, 189, 227), 1};
-const GridLook kPrintLook{Qt::white, Qt::white, 0};
 
-Grid* addGrid(QWidget* parent, const QRectF& twips, int rows, int cols, double colWidth, const FontSpec& font) {
-  auto* grid = new Grid(parent);
-  grid->setRows(rows);
-  grid->setCols(cols);
-  placeTwips(grid, twips.left(), twips.top(), twips.width(), twips.height());
-  for (int col = 0; col < cols; ++col) {
-    grid->setColWidth(col, colWidth);
-    grid->setColAlignment(col, 4);
+Ink inkIn(const QString& pdf, const QVector<QRect>& regions, const QRegion& allowed) {
+  Ink ink;
+  for (const QRect& region : regions) {
+    const QImage image = renderPdfPage(pdf, 1, region);
+    EXPECT_EQ(image.size(), region.size());
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x)
+        if (image.constScanLine(y)[x] != 255)
+          ++(allowed.contains(region.topLeft() + QPoint(x, y)) ? ink.inside : ink.outside);
   }
-  grid->setFontName(font.family);
-  grid->setFontSize(font.points);
-  grid->setFontBold(font.bold);
-  grid->setFontWidth(font.widthPoints);
-  return grid;
+  return ink;
 }
 
-void giveLook(Grid* grid, const GridLook& look) {
-  grid->setGridColor(look.lines);
-  grid->setBorderStyle(look.border);
-  grid->setRow(0);
-  for (int col = 0; col < grid->model().cols(); ++col) {
-    grid->setCol(col);
-    grid->setCellBackColor(look.firstRow);
-  }
-}
-
-QVector<PdfWord> wordsReading(const QVector<PdfWord>& words, const QString& text) {
-  QVector<PdfWord> found;
-  for (const PdfWord& word : words)
-    if (word.text == text) found << word;
-  return found;
-}
-
-double distance(QPointF a, QPointF b) { return std::hypot(a.x() - b.x(), a.y() - b.y()); }
-
-class PrintFormTest : public ::testing::Test {
+class PrintFormTest : public PaperTest {
  protected:
-  PrintFormTest() : printer(folder.path()) {
+  PrintFormTest() {
     window.setClientSizeTwips(9000, 7000);
     window.setBackColor(qbColor(15));
-    window.setForeColor(qbColor(0));
     window.setAutoRedraw(true);
   }
-
   QString printed() {
     window.printForm(printer);
-    const QStringList documents = printer.documents();
-    EXPECT_EQ(documents.size(), 1);
-    return documents.value(0);
+    return document();
   }
-
-  // A white, borderless frame like the ticket's, at (600, 400).
-  QFrame* addTicketFrame() {
-    auto* frame = new QFrame(window.client());
-    placeTwips(frame, 600, 400, 4650, 5400);
-    setBackColor(frame, qbColor(15));
-    return frame;
+  // The words reading `text` on paper, and the boxes of them.
+  QVector<QRectF> boxes(const QString& text) {
+    if (words.isEmpty()) words = pdfWords(printed());
+    QVector<QRectF> found;
+    for (const PdfWord& word : words)
+      if (word.text == text) found << word.box;
+    return found;
   }
-
-  QTemporaryDir folder;
-  PdfPrinter printer;
+  static Grid* addGrid(QWidget* parent, const QRectF& twips, int rows, int cols, double colWidth,
+                       const FontSpec& font = kMarkFont) {
+    auto* grid = new Grid(parent);
+    grid->setRows(rows);
+    grid->setCols(cols);
+    placeTwips(grid, twips.left(), twips.top(), twips.width(), twips.height());
+    for (int col = 0; col < cols; ++col) {
+      grid->setColWidth(col, colWidth);
+      grid->setColAlignment(col, 4);
+    }
+    grid->model().font() = font;
+    return grid;
+  }
   TwipWindow window;
+  QVector<PdfWord> words;
 };
 
 struct MarkCase {
   const char* name;
   FontSpec font;
-  GridLook look;
+  bool printLook;  // white lines, no border; else red lines and a border
 };
 
-class MarkPlacementTest : public PrintFormTest, public ::testing::WithParamInterface<MarkCase> {};
+void PrintTo(const MarkCase& c, std::ostream* out) {
+  *out << c.name;
+}
 
-// Every mark of a pools column and of a Pleno al 15 grid lands with its glyph
-// box centred on its cell, computed from the twips alone.
-TEST_P(MarkPlacementTest, MarksAreCentredInTheirCells) {
+class MarkTest : public PrintFormTest, public ::testing::WithParamInterface<MarkCase> {};
+
+// A pools column and a Pleno al 15 grid, whose column is wider than the grid,
+// in a white frame at (600, 400), and the ticket number drawn beside it;
+// expected places come from the twips alone.
+TEST_P(MarkTest, MarksAndDrawnTextLandInPlaceAndPrintLookLeavesNoLine) {
   const MarkCase& c = GetParam();
-  QFrame* frame = addTicketFrame();
-  Grid* column = addGrid(frame, QRectF(330, 260, 4035, 630), 3, 14, 290, c.font);
-  Grid* pleno = addGrid(frame, QRectF(60, 1710, 285, 885), 4, 1, 310, c.font);
-  giveLook(column, c.look);
-  giveLook(pleno, c.look);
-  QVector<QPointF> expected;
+  auto* frame = new QFrame(window.client());
+  placeTwips(frame, 600, 400, 4650, 5400);
+  setBackColor(frame, qbColor(15));
+  const QRectF columnTwips(330, 260, 4035, 630), plenoTwips(60, 1710, 285, 885);
+  Grid* column = addGrid(frame, columnTwips, 3, 14, 290, c.font);
+  Grid* pleno = addGrid(frame, plenoTwips, 4, 1, 310, c.font);
+  QVector<QPointF> centres;
   for (int col = 0; col < 14; ++col) {
-    const int row = (col * 2) % 3;
-    column->setTextMatrix(row, col, "x");
-    expected << QPointF(600 + 330 + 290 * col + 145, 400 + 260 + 210 * row + 105);
+    column->setTextMatrix(col * 2 % 3, col, "x");
+    centres << QPointF(930 + 290 * col + 145, 660 + 210 * (col * 2 % 3) + 105);
   }
   pleno->setTextMatrix(2, 0, "x");
-  expected << QPointF(600 + 60 + 155, 400 + 1710 + 885.0 / 4 * 2.5);
-
-  const QVector<PdfWord> marks = wordsReading(pdfWords(printed()), "x");
-  ASSERT_EQ(marks.size(), expected.size());
-  double worst = 0;
-  for (const QPointF& centre : expected) {
-    double nearest = 1e9;
-    for (const PdfWord& mark : marks) nearest = qMin(nearest, distance(mark.box.center(), centre));
-    EXPECT_LE(nearest, kTolerance) << "mark for the cell centred at " << centre.x() << "," << centre.y();
-    worst = qMax(worst, nearest);
+  centres << QPointF(660 + 155, 2110 + 885 / 4.0 * 2.5);
+  for (Grid* grid : {column, pleno}) {
+    grid->setGridColor(c.printLook ? QColor(Qt::white) : QColor(Qt::red));
+    grid->setBorderStyle(c.printLook ? 0 : 1);
   }
-  std::cout << "[ measured ] " << c.name << ": worst mark-centre error " << worst / kTwipsPerMm << " mm (" << worst
-            << " twips)\n";
-  RecordProperty("worst_mark_error_twips", QString::number(worst, 'f', 3).toStdString());
+  window.setFontSize(9);
+  window.setFontBold(true);
+  window.setCurrentX(5420);
+  window.setCurrentY(3600);
+  window.print("J12");
+  const QPointF next(window.currentX(), window.currentY());
+  window.print("3456");
+
+  const QVector<QRectF> marks = boxes("x");
+  ASSERT_EQ(marks.size(), centres.size());
+  QRegion markBoxes;
+  for (const QRectF& mark : marks) markBoxes += mark.adjusted(-15, -15, 15, 15).toAlignedRect();
+  for (const QPointF& centre : centres)
+    EXPECT_TRUE(std::any_of(
+        marks.begin(), marks.end(),
+        [&centre](const QRectF& mark) { return QLineF(mark.center(), centre).length() <= kTolerance; }))
+        << "no mark centred at " << centre.x() << "," << centre.y();
+  for (const char* text : {"J12", "3456"}) ASSERT_EQ(boxes(text).size(), 1) << text;
+  EXPECT_LE(QLineF(boxes("J12")[0].topLeft(), QPointF(5420, 3600)).length(), kTolerance);
+  EXPECT_LE(QLineF(boxes("3456")[0].topLeft(), QPointF(0, next.y())).length(), kTolerance);
+  EXPECT_NEAR(boxes("J12")[0].bottom(), next.y(), kTolerance) << "the next line does not start right under";
+
+  const auto around = [](const QRectF& grid) {
+    return grid.translated(600, 400).adjusted(-30, -30, 30, 30).toRect();
+  };
+  const Ink ink = inkIn(document(), {around(columnTwips), around(plenoTwips)}, markBoxes);
+  EXPECT_GT(ink.inside, 15 * 20) << "the marks did not reach paper as ink";
+  if (c.printLook)
+    EXPECT_EQ(ink.outside, 0) << "grid lines or borders reached paper";
+  else
+    EXPECT_GT(ink.outside, 4035 * 15) << "the screen look's lines did not print";
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Fonts, MarkPlacementTest,
-    ::testing::Values(MarkCase{"LucidaBold9Width8", FontSpec{"Lucida Console", 9, true, 8}, kScreenLook},
-                      MarkCase{"Lucida7Width8", FontSpec{"Lucida Console", 7, false, 8}, kPrintLook},
-                      MarkCase{"LucidaBold12Width8", FontSpec{"Lucida Console", 12, true, 8}, kPrintLook},
-                      MarkCase{"SansSerif12", FontSpec{"MS Sans Serif", 12, false, 0}, kScreenLook}),
+    Fonts, MarkTest,
+    ::testing::Values(MarkCase{"TicketFont", kMarkFont, true},
+                      MarkCase{"Lucida7Width8", FontSpec{"Lucida Console", 7, false, 8}, false},
+                      MarkCase{"SansSerif12", FontSpec{"MS Sans Serif", 12, false, 0}, true}),
     [](const ::testing::TestParamInfo<MarkCase>& info) { return std::string(info.param.name); });
 
-TEST_F(PrintFormTest, DrawnTextStartsAtThePen) {
-  window.setFontName("Ms Sans Serif");
-  window.setFontSize(9);
-  window.setFontBold(true);
-  window.setCurrentX(600 + 4820);
-  window.setCurrentY(3600);
-  window.print("J12");
-  const float nextY = window.currentY();
-  EXPECT_EQ(window.currentX(), 0);
-  EXPECT_GT(nextY, 3600);
-  window.print("3456");
-
-  const QVector<PdfWord> words = pdfWords(printed());
-  const QVector<PdfWord> first = wordsReading(words, "J12"), second = wordsReading(words, "3456");
-  ASSERT_EQ(first.size(), 1);
-  ASSERT_EQ(second.size(), 1);
-  const double error = distance(first[0].box.topLeft(), QPointF(5420, 3600));
-  EXPECT_LE(error, kTolerance);
-  EXPECT_LE(distance(second[0].box.topLeft(), QPointF(0, nextY)), kTolerance);
-  // The next line starts right under the first one.
-  EXPECT_NEAR(first[0].box.bottom(), nextY, kTolerance);
-  std::cout << "[ measured ] drawn text top-left error " << error / kTwipsPerMm << " mm\n";
-}
-
-// Fraction of the page rendered that is not white outside `allowed`, and the
-// count of dark pixels inside it.
-struct InkCount {
-  int outside = 0, inside = 0;
-};
-
-InkCount countInk(const QImage& page, const QVector<QRectF>& allowed) {
-  InkCount count;
-  for (int y = 0; y < page.height(); ++y) {
-    const uchar* line = page.constScanLine(y);
-    for (int x = 0; x < page.width(); ++x) {
-      if (line[x] == 255) continue;
-      bool masked = false;
-      for (const QRectF& box : allowed) masked = masked || box.contains(x + 0.5, y + 0.5);
-      (masked ? count.inside : count.outside)++;
-    }
-  }
-  return count;
-}
-
-TEST_F(PrintFormTest, PrintLookLeavesOnlyTheMarks) {
-  QFrame* frame = addTicketFrame();
-  const FontSpec font{"Lucida Console", 9, true, 8};
-  Grid* column = addGrid(frame, QRectF(330, 260, 4035, 630), 3, 14, 290, font);
-  Grid* empty = addGrid(frame, QRectF(315, 900, 4050, 645), 3, 14, 290, font);
-  Grid* pleno = addGrid(frame, QRectF(60, 1710, 285, 885), 4, 1, 310, font);
-  for (Grid* grid : {column, empty, pleno}) giveLook(grid, kPrintLook);
-  for (int col = 0; col < 14; ++col) column->setTextMatrix(col % 3, col, "x");
-  pleno->setTextMatrix(3, 0, "x");
-
-  const QString pdf = printed();
-  QVector<QRectF> markBoxes;
-  for (const PdfWord& word : pdfWords(pdf)) markBoxes << word.box.adjusted(-15, -15, 15, 15);
-  ASSERT_EQ(markBoxes.size(), 15);
-  // The ticket frame and a margin round it.
-  const QImage page = renderPdfPage(pdf, 1, QRect(0, 0, 6000, 6500));
-  ASSERT_FALSE(page.isNull());
-  const InkCount ink = countInk(page, markBoxes);
-  EXPECT_EQ(ink.outside, 0) << "grid lines, borders or cells reached paper";
-  EXPECT_GT(ink.inside, 15 * 20) << "the marks did not reach paper";
-}
-
 TEST_F(PrintFormTest, NothingOutsideTheClientAreaReachesPaper) {
-  window.setClientSizeTwips(3000, 2000);
+  window.setClientSizeTwips(1500, 1000);
   auto* label = new QLabel(window.client());
-  placeTwips(label, 2500, 1500, 2000, 1000);
+  placeTwips(label, 1200, 700, 1000, 600);
   setBackColor(label, qbColor(0));
-  FontSpec black{"Lucida Console", 12, true, 0};
-  Grid* grid = addGrid(window.client(), QRectF(100, 1800, 1000, 600), 2, 1, 1000, black);
-  grid->setRow(0);
-  grid->setCol(0);
-  grid->setCellBackColor(Qt::black);
-  window.setFontSize(24);
-  window.setCurrentX(2700);
-  window.setCurrentY(100);
+  addGrid(window.client(), QRectF(100, 800, 500, 400), 2, 1, 500)->setCellBackColor(Qt::black);
+  window.setFontSize(12);
+  window.setCurrentX(1300);
   window.print("FUERA DEL ÁREA");
-
-  // Beyond the right and bottom edges as far as the controls and text reach.
-  const QImage page = renderPdfPage(printed(), 1, QRect(0, 0, 8000, 4000));
-  ASSERT_FALSE(page.isNull());
   // One pixel (a twip) of smoothing along the clip edge is allowed.
-  const InkCount ink = countInk(page, {QRectF(0, 0, 3001, 2001)});
+  const Ink ink = inkIn(printed(), {QRect(0, 0, 4000, 1500)}, QRect(0, 0, 1501, 1001));
   EXPECT_EQ(ink.outside, 0);
-  EXPECT_LT(qGray(page.pixel(2700, 1700)), 64) << "the label's visible part did not print";
-  EXPECT_LT(qGray(page.pixel(500, 1950)), 64) << "the grid's visible part did not print";
+  EXPECT_GT(ink.inside, 300 * 300 + 500 * 180) << "the visible parts of the label and grid did not print";
 }
 
-TEST_F(PrintFormTest, TextDrawnWithoutAutoRedrawShowsButDoesNotPrint) {
-  window.setFontSize(24);
-  window.setAutoRedraw(false);
-  window.setCurrentX(1440);
-  window.setCurrentY(1440);
-  window.print("PANTALLA");
-  window.setAutoRedraw(true);
-  window.print("PAPEL");
-
-  const QImage screen = window.client()->grab().toImage();
-  const int x = qRound(1440 * window.client()->logicalDpiX() / 1440.0);
-  const int y = qRound(1440 * window.client()->logicalDpiY() / 1440.0);
-  int dark = 0;
-  for (int dy = 0; dy < 20; ++dy)
-    for (int dx = 0; dx < 100; ++dx) dark += qGray(screen.pixel(x + dx, y + dy)) < 128;
-  EXPECT_GT(dark, 0) << "the text is not shown on screen";
-
-  const QVector<PdfWord> words = pdfWords(printed());
-  EXPECT_TRUE(wordsReading(words, "PANTALLA").isEmpty());
-  EXPECT_EQ(wordsReading(words, "PAPEL").size(), 1);
-}
-
-TEST_F(PrintFormTest, ClsRemovesDrawnTextAndResetsThePen) {
-  window.setCurrentX(2000);
-  window.setCurrentY(2000);
-  window.print("BORRADO");
-  window.cls();
-  window.print("QUEDA");
-
-  const QVector<PdfWord> words = pdfWords(printed());
-  EXPECT_TRUE(wordsReading(words, "BORRADO").isEmpty());
-  const QVector<PdfWord> kept = wordsReading(words, "QUEDA");
-  ASSERT_EQ(kept.size(), 1);
-  EXPECT_LE(distance(kept[0].box.topLeft(), QPointF(0, 0)), kTolerance);
-}
-
-TEST_F(PrintFormTest, HiddenControlsDoNotPrint) {
-  auto* shown = new QLabel("VISIBLE", window.client());
-  placeTwips(shown, 100, 100, 2000, 300);
-  auto* hidden = new QLabel("OCULTO", window.client());
-  placeTwips(hidden, 100, 500, 2000, 300);
-  hidden->hide();
+// Paper gets the window as it stands: moved controls at their new place, no
+// hidden ones (nor what lies in a hidden frame), plain controls with their
+// texts, and only the text drawn with AutoRedraw on since the last Cls, though
+// the screen shows all of it.
+TEST_F(PrintFormTest, PaperGetsTheWindowAsItStands) {
+  auto* moved = new QLabel("MOVIDO", window.client());
+  moved->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  placeTwips(moved, 1000, 1000, 2000, 400);
+  setLeftTwips(moved, 3000);
+  setTopTwips(moved, 2000);
   auto* panel = new QFrame(window.client());
   placeTwips(panel, 100, 1000, 3000, 1000);
   new QLabel("DENTRO", panel);
   panel->hide();
-  Grid* grid = addGrid(window.client(), QRectF(100, 2500, 290, 215), 1, 1, 290, FontSpec{});
-  grid->setTextMatrix(0, 0, "G");
-  grid->hide();
-
-  const QVector<PdfWord> words = pdfWords(printed());
-  EXPECT_EQ(wordsReading(words, "VISIBLE").size(), 1);
-  for (const char* text : {"OCULTO", "DENTRO", "G"}) EXPECT_TRUE(wordsReading(words, text).isEmpty()) << text;
-}
-
-TEST_F(PrintFormTest, MovedControlsPrintAtTheirNewPlace) {
-  auto* label = new QLabel("MOVIDO", window.client());
-  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  placeTwips(label, 1000, 1000, 2000, 400);
-  Grid* grid = addGrid(window.client(), QRectF(100, 100, 290, 215), 1, 1, 290, FontSpec{"Lucida Console", 9, true, 8});
-  grid->setTextMatrix(0, 0, "x");
-  setLeftTwips(label, 3000);
-  setTopTwips(label, 2000);
-  setLeftTwips(grid, 5000);
-
-  const QVector<PdfWord> words = pdfWords(printed());
-  const QVector<PdfWord> moved = wordsReading(words, "MOVIDO"), mark = wordsReading(words, "x");
-  ASSERT_EQ(moved.size(), 1);
-  ASSERT_EQ(mark.size(), 1);
-  EXPECT_LE(distance(moved[0].box.topLeft(), QPointF(3000, 2000)), kTolerance);
-  EXPECT_LE(distance(mark[0].box.center(), QPointF(5145, 207.5)), kTolerance);
-}
-
-TEST_F(PrintFormTest, PlainControlsPrintTheirTexts) {
-  auto* button = new QPushButton("&Imprimir", window.client());
-  placeTwips(button, 100, 100, 1500, 400);
+  (new QLabel("OCULTO", window.client()))->hide();
+  placeTwips(new QPushButton("&Imprimir", window.client()), 100, 3000, 1500, 400);
   auto* box = new QGroupBox("Marco", window.client());
-  placeTwips(box, 100, 700, 3000, 1500);
-  auto* line = new QLineEdit("texto", box);
-  placeTwips(line, 200, 400, 1500, 300);
+  placeTwips(box, 100, 3700, 3000, 1500);
+  placeTwips(new QLineEdit("texto", box), 200, 400, 1500, 300);
   auto* edit = new QTextEdit(window.client());
   edit->setPlainText("varias");
-  placeTwips(edit, 100, 2400, 1500, 600);
+  placeTwips(edit, 100, 5400, 1500, 600);
+  const QImage blank = window.client()->grab().toImage();
+  window.setFontSize(24);
+  window.print("BORRADO");
+  window.cls();
+  EXPECT_EQ(QPointF(window.currentX(), window.currentY()), QPointF(0, 0));
+  EXPECT_EQ(window.client()->grab().toImage(), blank) << "Cls left the text on screen";
+  window.setAutoRedraw(false);
+  window.print("PANTALLA");
+  EXPECT_NE(window.client()->grab().toImage(), blank) << "the text is not shown on screen";
+  window.setAutoRedraw(true);
+  window.print("PAPEL");
 
-  const QVector<PdfWord> words = pdfWords(printed());
-  for (const char* text : {"Imprimir", "Marco", "texto", "varias"})
-    EXPECT_EQ(wordsReading(words, text).size(), 1) << text;
-  // The line edit lies inside the frame: its text sits right of 100 + 200.
-  const QVector<PdfWord> inner = wordsReading(words, "texto");
-  ASSERT_FALSE(inner.isEmpty());
-  EXPECT_GT(inner[0].box.left(), 300);
-  EXPECT_GT(inner[0].box.top(), 1100);
-}
-
-TEST_F(PrintFormTest, NoPrinterIsError482) {
-  printer.setUnavailable(true);
-  try {
-    window.printForm(printer);
-    ADD_FAILURE() << "printing without a printer succeeded";
-  } catch (const RuntimeError& error) {
-    EXPECT_EQ(error.number(), ErrorNumber::PrinterError);
-  }
-  EXPECT_TRUE(printer.documents().isEmpty());
+  for (const char* text : {"OCULTO", "DENTRO", "BORRADO", "PANTALLA"})
+    EXPECT_TRUE(boxes(text).isEmpty()) << text;
+  for (const char* text : {"MOVIDO", "Imprimir", "Marco", "texto", "varias", "PAPEL"})
+    ASSERT_EQ(boxes(text).size(), 1) << text;
+  EXPECT_LE(QLineF(boxes("MOVIDO")[0].topLeft(), QPointF(3000, 2000)).length(), kTolerance);
+  // The line edit lies inside the frame, whose top-left is at (100, 3700).
+  EXPECT_GT(boxes("texto")[0].left(), 300);
+  EXPECT_GT(boxes("texto")[0].top(), 4100);
 }
 
 }  // namespace

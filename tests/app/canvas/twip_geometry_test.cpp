@@ -1,89 +1,57 @@
-// Controls placed in twips, and the window colours.
+// Controls and the client area placed in twips, and the control colours.
+#include "app/canvas/twip_geometry.h"
+
 #include <gtest/gtest.h>
 
 #include <QLabel>
-#include <QLineEdit>
+#include <QMenuBar>
 #include <QTextEdit>
 
-#include "app/canvas/twip_geometry.h"
-#include "app/platform/runtime_error.h"
+#include "app/canvas/twip_window.h"
+#include "tests/support/error_number.h"
 
 namespace {
 
-struct ColorCase {
-  int number;
-  QColor color;
-};
-
-class QbColorTest : public ::testing::TestWithParam<ColorCase> {};
-
-TEST_P(QbColorTest, GivesTheColour) { EXPECT_EQ(qbColor(GetParam().number), GetParam().color); }
-
-INSTANTIATE_TEST_SUITE_P(
-    AllSixteen, QbColorTest,
-    ::testing::Values(ColorCase{0, QColor(0, 0, 0)}, ColorCase{1, QColor(0, 0, 128)}, ColorCase{2, QColor(0, 128, 0)},
-                      ColorCase{3, QColor(0, 128, 128)}, ColorCase{4, QColor(128, 0, 0)},
-                      ColorCase{5, QColor(128, 0, 128)}, ColorCase{6, QColor(128, 128, 0)},
-                      ColorCase{7, QColor(192, 192, 192)}, ColorCase{8, QColor(128, 128, 128)},
-                      ColorCase{9, QColor(0, 0, 255)}, ColorCase{10, QColor(0, 255, 0)},
-                      ColorCase{11, QColor(0, 255, 255)}, ColorCase{12, QColor(255, 0, 0)},
-                      ColorCase{13, QColor(255, 0, 255)}, ColorCase{14, QColor(255, 255, 0)},
-                      ColorCase{15, QColor(255, 255, 255)}));
-
-TEST(QbColor, NumbersOutsideTheSixteenAreError5) {
-  for (int number : {-1, 16}) {
-    try {
-      qbColor(number);
-      ADD_FAILURE() << "no error for " << number;
-    } catch (const RuntimeError& error) {
-      EXPECT_EQ(error.number(), ErrorNumber::InvalidCall);
-    }
-  }
+TEST(QbColor, GivesTheColoursOfItsSixteenNumbersOnly) {
+  EXPECT_EQ(qbColor(7), QColor(192, 192, 192));
+  EXPECT_EQ(qbColor(8), QColor(128, 128, 128));
+  for (int number : {-1, 16})
+    EXPECT_EQ(errorNumberOf([number] { qbColor(number); }), ErrorNumber::InvalidCall);
 }
 
-TEST(PlaceTwips, KeepsTheTwipsAndSetsThePixelsFromTheScreen) {
+TEST(PlaceTwips, KeepsTheTwipsAndPlacesThePixelsFromTheScreenUnderTheMenuBar) {
+  TwipWindow window;
+  window.menuBar()->addMenu("&Archivo");
+  window.setClientSizeTwips(9000, 7000);
+  QLabel label(window.client()), inPixels(window.client());
+  placeTwips(&label, 330, 260, 4040, 635);
+  setLeftTwips(&label, 1340);
+  setTopTwips(&label, -25);
+  inPixels.setGeometry(10, 20, 30, 40);
+  window.show();
+  EXPECT_EQ(twipRect(&label), QRectF(1340, -25, 4040, 635));
+  const double x = label.logicalDpiX() / 1440.0, y = label.logicalDpiY() / 1440.0;
+  // Each edge is rounded on its own, so neighbouring controls meet.
+  EXPECT_EQ(label.geometry(), QRect(QPoint(qRound(1340 * x), qRound(-25 * y)),
+                                    QPoint(qRound(5380 * x) - 1, qRound(610 * y) - 1)));
+  EXPECT_EQ(twipRect(&inPixels), QRectF(10 / x, 20 / y, 30 / x, 40 / y)) << "a control placed in pixels";
+  EXPECT_EQ(window.client()->size(), QSize(qRound(9000 * x), qRound(7000 * y)));
+  EXPECT_GE(window.client()->y(), window.menuBar()->height());
+}
+
+// What the screen shows: the back colour fills labels and the inside of text boxes.
+TEST(ControlColors, FillLabelsAndTheInsideOfTextBoxes) {
   QWidget parent;
+  parent.resize(300, 100);
   QLabel label(&parent);
-  placeTwips(&label, 330, 260, 4035, 630);
-  EXPECT_EQ(twipRect(&label), QRectF(330, 260, 4035, 630));
-  const double dpiX = label.logicalDpiX(), dpiY = label.logicalDpiY();
-  EXPECT_EQ(label.x(), qRound(330 * dpiX / 1440));
-  EXPECT_EQ(label.y(), qRound(260 * dpiY / 1440));
-  EXPECT_EQ(label.x() + label.width(), qRound(4365 * dpiX / 1440));
-  EXPECT_EQ(label.y() + label.height(), qRound(890 * dpiY / 1440));
-}
-
-TEST(PlaceTwips, MovingKeepsTheOtherSides) {
-  QWidget parent;
-  QLabel label(&parent);
-  placeTwips(&label, 330, 260, 4035, 630);
-  setLeftTwips(&label, 1337);
-  EXPECT_EQ(twipRect(&label), QRectF(1337, 260, 4035, 630));
-  setTopTwips(&label, -30);
-  EXPECT_EQ(twipRect(&label), QRectF(1337, -30, 4035, 630));
-  EXPECT_EQ(label.pos(), QPoint(qRound(1337 * label.logicalDpiX() / 1440.0), qRound(-30 * label.logicalDpiY() / 1440.0)));
-}
-
-TEST(PlaceTwips, AControlPlacedInPixelsHasItsPixelsInTwips) {
-  QWidget parent;
-  QLabel label(&parent);
-  label.setGeometry(10, 20, 30, 40);
-  const double x = 1440.0 / label.logicalDpiX(), y = 1440.0 / label.logicalDpiY();
-  EXPECT_EQ(twipRect(&label), QRectF(10 * x, 20 * y, 30 * x, 40 * y));
-}
-
-TEST(ControlColors, FillTheBackgroundAndSetTheInk) {
-  QLabel label;
-  QLineEdit line;
-  QTextEdit edit;
-  for (QWidget* control : {static_cast<QWidget*>(&label), static_cast<QWidget*>(&line), static_cast<QWidget*>(&edit)}) {
-    setBackColor(control, qbColor(11));
-    setForeColor(control, qbColor(4));
-    EXPECT_TRUE(control->autoFillBackground());
-    EXPECT_EQ(control->palette().color(control->backgroundRole()), qbColor(11)) << control->metaObject()->className();
-    EXPECT_EQ(control->palette().color(control->foregroundRole()), qbColor(4)) << control->metaObject()->className();
-  }
-  EXPECT_EQ(edit.viewport()->palette().color(edit.viewport()->backgroundRole()), qbColor(11));
+  QTextEdit edit(&parent);
+  label.setGeometry(0, 0, 100, 50);
+  edit.setGeometry(150, 0, 100, 50);
+  setBackColor(&label, qbColor(11));
+  setBackColor(&edit, qbColor(11));
+  const QImage image = parent.grab().toImage();
+  EXPECT_EQ(image.pixelColor(50, 25), qbColor(11)) << "label";
+  EXPECT_EQ(image.pixelColor(200, 25), qbColor(11)) << "text box";
 }
 
 }  // namespace
