@@ -13,6 +13,7 @@ class EventosRaton;
 class Grid;
 class RuntimeError;
 class QAction;
+class QColor;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -165,6 +166,7 @@ class boletoqp : public TwipWindow {
   void marcaPleno(int q, const QString& signoPleno);
   void dibujaColumnas(const BoletoQuiniela& boleto);
   void imprimeVentana();
+  void aspectoRejillas(int borde, const QColor& lineas, const QColor& unos);
   void muestraPaneles(bool visibles);
   void fondoColumnas(int hasta, int colorQb);
   void avisaError(const RuntimeError& error);

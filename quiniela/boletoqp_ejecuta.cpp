@@ -166,21 +166,26 @@ void boletoqp::imprimeVentana() {
   }
 }
 
+// The look of the ticket grids: border, grid lines and the row of the sign "1".
+void boletoqp::aspectoRejillas(int borde, const QColor& lineas, const QColor& unos) {
+  for (Grid* t : tabla) {
+    t->setBorderStyle(borde);
+    t->setGridColor(lineas);
+    t->setGridColorFixed(lineas);
+    pintaPrimeraFila(t, unos);
+  }
+  for (Grid* q : tablaq) {
+    q->setGridColor(lineas);
+    q->setGridColorFixed(lineas);
+  }
+}
+
 void boletoqp::tablas() {
   for (int col = 0; col < 14; ++col) Tregla->setTextMatrix(0, col, QString::number(14 - col));
   for (int n = 1; n <= 8; ++n) Tregla2->setTextMatrix(1 + 3 * n, 0, QString::number(n));
   Tregla->show();
   Tregla2->show();
-  for (Grid* t : tabla) {
-    t->setBorderStyle(1);
-    t->setGridColor(lineasPantalla);
-    t->setGridColorFixed(lineasPantalla);
-    pintaPrimeraFila(t, unosPantalla);
-  }
-  for (Grid* q : tablaq) {
-    q->setGridColor(lineasPantalla);
-    q->setGridColorFixed(lineasPantalla);
-  }
+  aspectoRejillas(1, lineasPantalla, unosPantalla);
   setLeftTwips(Frame4, margen() + inicioX);
   setTopTwips(Frame4, inicioY);
   Frame4->show();
@@ -191,16 +196,7 @@ void boletoqp::blanquea() {
   const QColor blanco = qbColor(15);
   Tregla->hide();
   Tregla2->hide();
-  for (Grid* t : tabla) {
-    t->setBorderStyle(0);
-    t->setGridColor(blanco);
-    t->setGridColorFixed(blanco);
-    pintaPrimeraFila(t, blanco);
-  }
-  for (Grid* q : tablaq) {
-    q->setGridColor(blanco);
-    q->setGridColorFixed(blanco);
-  }
+  aspectoRejillas(0, blanco, blanco);
   Frame2->hide();
 }
 
