@@ -1,7 +1,5 @@
-// The start-up window's football-pools button opens the window modally, as
-// often as the user asks, and closing it keeps the calibration.
+// The start-up button opens the window modally each time; closing keeps the calibration.
 #include <QApplication>
-#include <QPushButton>
 #include <QTimer>
 
 #include "app/boletos.h"

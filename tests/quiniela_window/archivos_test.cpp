@@ -1,13 +1,6 @@
 // Choosing and opening the bet file, counting, and moving through the tickets.
-#include <QFrame>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 
-#include "quiniela/nombre_jornada.h"
 #include "tests/quiniela_window/ventana_qp.h"
-
-namespace {
 
 TEST_F(VentanaQp, OpensTheChosenFileCountsItAndShowsTheFirstAndLastTickets) {
   const struct {
@@ -33,12 +26,12 @@ TEST_F(VentanaQp, OpensTheChosenFileCountsItAndShowsTheFirstAndLastTickets) {
     dialogos.forget();
     auto w = abre(c.respuesta);
     ASSERT_EQ(dialogos.shown().size(), c.respuesta ? 3 : 2) << "no error box";
-    EXPECT_EQ(std::tuple(dialogos.shown()[1].text, dialogos.shown()[1].title, dialogos.shown()[1].buttons),
+    const auto& p = dialogos.shown()[1];
+    EXPECT_EQ(std::tuple(p.text, p.title, p.buttons),
               std::tuple(u"Que archvo desea abrir:\n\n      AD243 (Si)    ó      (No)"_s,
                          u"Elegir archivo!"_s, MessageButtons::YesNoCancel));
-    EXPECT_EQ(dialogos.last().text, c.respuesta
-                                        ? u"Introduzca Nº de Jornada!\n Ej: 02,12, Ej: 02,  12  23 ..."_s
-                                        : dialogos.shown()[1].text);
+    EXPECT_EQ(dialogos.last().text,
+              c.respuesta ? u"Introduzca Nº de Jornada!\n Ej: 02,12, Ej: 02,  12  23 ..."_s : p.text);
     EXPECT_EQ(std::tuple(w->nombreArchivo, w->rutaArchivo, w->tipoFile, w->napuestas, w->nboletos),
               std::tuple(QString(c.archivo), carpeta.file(c.archivo), c.respuesta ? 2 : 1, c.napuestas,
                          c.nboletos));
@@ -71,13 +64,3 @@ TEST_F(VentanaQp, NavigationStaysWithinTheFile) {
     EXPECT_EQ(enPantalla(*w), boletoDe(hasta, 8, plenoDe(hasta)));
   }
 }
-
-TEST_F(VentanaQp, AMatchdayWithAFolderIsRefusedAndNothingOpened) {
-  carpeta.write("Qp07.TXT", archivoTexto(8));
-  auto w = abre("../07");
-  ASSERT_EQ(dialogos.shown().size(), 4);
-  EXPECT_EQ(dialogos.last().text, textoJornadaConRuta);
-  EXPECT_EQ(w->nombreArchivo + w->rutaArchivo, "Preuba");
-}
-
-}  // namespace

@@ -1,15 +1,9 @@
-// configqp.cfg through the window: start, close, "Cerrar", "Restaurar", the
-// panel's boxes and the arrow cross.
+// configqp.cfg through the window: start, close, the panel, the arrow cross.
 #include <QFileInfo>
-#include <QFrame>
-#include <QLineEdit>
-#include <QPushButton>
 
 #include "app/canvas/twip_geometry.h"
 #include "quiniela/configqp.h"
 #include "tests/quiniela_window/ventana_qp.h"
-
-namespace {
 
 class CalibracionQp : public VentanaQp {
  protected:
@@ -17,8 +11,7 @@ class CalibracionQp : public VentanaQp {
   bool soloLectura() const {
     return !(QFileInfo(carpeta.file("configqp.cfg")).permissions() & QFile::WriteOwner);
   }
-  // Offsets, margin box, mark, size and bold; then where the navigator, the
-  // arrow cross and the grid frame stand, and the window width.
+  // Offsets, margin, mark, size, bold | navigator, arrow cross, width, grid frame.
   static QString estado(const boletoqp& w) {
     return QString::asprintf("%d %d %s %s %d %d | %g %g %g %g,%g", w.inicioX, w.inicioY,
                              qPrintable(w.Text3[1]->text()), qPrintable(w.signo), w.tamFuente, w.negrita,
@@ -29,9 +22,8 @@ class CalibracionQp : public VentanaQp {
 
 TEST_F(CalibracionQp, ANewFileIsUsedAndClosingSavesOffsetsButStyleNineAndMarkX) {
   auto w = abre();
-  const QStringList nuevo = {"-30",          "True 09", "000640x", "2085",  "3100",
-                             textoRellenoQp, "0.5",     "500000",  "60000", "900",
-                             "120",          "9",       "5",       "5",     rutaPrograma};
+  const QStringList nuevo = QStringList{"-30", "True 09", "000640x", "2085", "3100", textoRellenoQp} +
+                            u"0.5|500000|60000|900|120|9|5|5"_s.split('|') + QStringList{rutaPrograma};
   EXPECT_EQ(camposConfig(), nuevo);
   EXPECT_TRUE(soloLectura());
   EXPECT_EQ(estado(*w), "-30 2085 3100 x 9 1 | 9115 9355 11260 3070,2085");
@@ -46,10 +38,9 @@ TEST_F(CalibracionQp, ANewFileIsUsedAndClosingSavesOffsetsButStyleNineAndMarkX) 
   EXPECT_EQ(w->tabla[0]->textMatrix(u"1X2"_s.indexOf(apuesta(1).at(0)), 13), "o") << "redrawn";
   EXPECT_EQ(camposConfig().mid(0, 3), QStringList({"20", "True 09", "000000o"}));
   w->done(0);
-  QByteArray guardado =
-      "\"20\",\"True 09\",\"000640x\",\"2085\",\"3100\",\"" + textoRellenoQp.toLatin1() + "\"";
-  for (const QString& campo : nuevo.mid(6)) guardado += "\r\n\"" + campo.toLatin1() + "\"";
-  EXPECT_EQ(carpeta.read("configqp.cfg"), guardado + "\r\n");
+  EXPECT_EQ(carpeta.read("configqp.cfg"), ("\"20\",\"" + nuevo.mid(1, 5).join("\",\"") + "\"\r\n\"" +
+                                           nuevo.mid(6).join("\"\r\n\"") + "\"\r\n")
+                                              .toLatin1());
   EXPECT_TRUE(soloLectura());
   EXPECT_EQ(estado(*abre()), "20 2085 3100 x 9 1 | 9115 9355 11260 3120,2085");
 }
@@ -94,5 +85,3 @@ TEST_F(CalibracionQp, TheArrowCrossMovesTheGridByTheStepAndRestaurarBringsItBack
   w->done(0);
   EXPECT_EQ(QStringList({camposConfig().at(0), camposConfig().at(3)}), QStringList({"-30", "2085"}));
 }
-
-}  // namespace

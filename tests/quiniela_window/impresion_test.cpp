@@ -1,16 +1,10 @@
-// The print commands: next ticket, runs, the window again, a partial ticket,
-// and what stops the drawing.
-#include <QFrame>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
+// The print commands: next ticket, runs, a partial ticket, and what stops them.
 
+#include "quiniela/nombre_jornada.h"
 #include "tests/quiniela_window/ventana_qp.h"
 
-namespace {
-
 // Each page as the ticket number at the foot of its right-hand column and its number of marks.
-QStringList impresos(const QStringList& documentos) {
+static QStringList impresos(const QStringList& documentos) {
   QStringList paginas;
   for (const QString& pdf : documentos) {
     PdfWord ultima{};
@@ -64,7 +58,7 @@ TEST_F(VentanaQp, PartialPrintOfTheFirstColumnsThenRepeat) {
   EXPECT_EQ(impresos(impresora.documents()), QStringList({"1:114", "1:44", "2:44"}));
 }
 
-TEST_F(VentanaQp, AMatchdayThatIsNoNumberStopsDrawingAndPrinting) {
+TEST_F(VentanaQp, AMatchdayThatIsNoNumberStopsAndOneWithAFolderOpensNothing) {
   carpeta.write("QpAB.TXT", archivoTexto(16));
   auto w = abre("AB");
   EXPECT_EQ(std::tuple(dialogos.last().text, dialogos.last().title, dialogos.last().icon),
@@ -75,6 +69,9 @@ TEST_F(VentanaQp, AMatchdayThatIsNoNumberStopsDrawingAndPrinting) {
   w->mnuTiqueron_Click();
   EXPECT_TRUE(impresora.documents().isEmpty());
   EXPECT_EQ(w->boletoActual, 2) << "the run ends at once";
+  w = abre("../AB");
+  EXPECT_EQ(dialogos.last().text, textoJornadaConRuta);
+  EXPECT_EQ(w->nombreArchivo + w->rutaArchivo, "Preuba");
 }
 
 TEST_F(VentanaQp, BadSignsGiveOneMessageEachAndNoMark) {
@@ -91,5 +88,3 @@ TEST_F(VentanaQp, BadSignsGiveOneMessageEachAndNoMark) {
   w->Command8->click();
   EXPECT_EQ(impresos(impresora.documents()), QStringList({"1:12"}));
 }
-
-}  // namespace

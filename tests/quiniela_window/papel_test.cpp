@@ -1,18 +1,12 @@
-// What reaches paper: every mark at the centre of its box on the form, the
-// reference texts at their pen positions, and nothing else.
+// What reaches paper: marks at their boxes' centres, texts at their pen positions, nothing else.
 #include <QFile>
-#include <QFrame>
 #include <QImage>
 #include <QPainter>
-#include <QPushButton>
 
 #include "app/canvas/twip_geometry.h"
 #include "tests/quiniela_window/ventana_qp.h"
 
-namespace {
-
-// The boxes of the La Quiniela form inside the grid frame, in twips: ticket
-// columns of 3 rows of 14 boxes 290 wide, Pleno al 15 columns of 4 boxes 310 wide.
+// The form's boxes in the grid frame, in twips: columns of 3 x 14 boxes, Pleno al 15 of 4.
 const QRectF columnasBoleto[8] = {{330, 260, 4035, 630},  {315, 900, 4050, 645},  {315, 1535, 4050, 645},
                                   {315, 2175, 4050, 645}, {330, 2810, 4050, 645}, {315, 3455, 4050, 645},
                                   {315, 4085, 4050, 645}, {330, 4725, 4050, 660}};
@@ -22,27 +16,21 @@ TEST_F(VentanaQp, MarksAndTextsLieWhereTheFormWantsThemAndNothingElseReachesPape
   const struct {
     const char* calibracion;  // configqp.cfg; none: a new file
     double margen, x, y;
-    int columnas;
-  } casos[] = {{nullptr, 3100, -30, 2085, 8},
-               {R"("-15","True 09","000640x","2270","0","r")", 1, -15, 2270, 8},
-               {R"("140","True 09","000640x","1990","3000","r")", 3000, 140, 1990, 8},
-               {nullptr, 3100, -30, 2085, 3}};
+  } casos[] = {{nullptr, 3100, -30, 2085},
+               {R"("-15","True 09","000640x","2270","0","r")", 1, -15, 2270},
+               {R"("140","True 09","000640x","1990","3000","r")", 3000, 140, 1990}};
   for (const auto& c : casos) {
-    SCOPED_TRACE(testing::Message() << "margin " << c.margen << ", x " << c.x << ", columns " << c.columnas);
+    SCOPED_TRACE(testing::Message() << "margin " << c.margen << ", x " << c.x);
     QFile::remove(carpeta.file("configqp.cfg"));
     if (c.calibracion) carpeta.write("configqp.cfg", c.calibracion);
     carpeta.write("AD243", archivoAD243(3));
     auto w = abre();
-    if (c.columnas < 8) {
-      dialogos.answer(MessageResult::Ok);
-      w->Text1_Click(c.columnas - 1);
-    }
     w->Command1->click();
     const QString pdf = impresora.documents().last();
 
     // Ticket 2: the centres of its marks and the top-left corners of its texts.
     QVector<std::pair<QString, QPointF>> esperado;
-    const QString boleto = boletoDe(2, c.columnas, plenoDe(2));
+    const QString boleto = boletoDe(2, 8, plenoDe(2));
     for (int i = 0; i < boleto.size(); ++i) {
       if (boleto[i] == ' ') continue;
       const bool pleno = i >= 112;  // else column i / 14, match i % 14 + 1
@@ -63,17 +51,13 @@ TEST_F(VentanaQp, MarksAndTextsLieWhereTheFormWantsThemAndNothingElseReachesPape
         const QPointF lugar = p.text == "x" ? p.box.center() : p.box.topLeft();
         return p.text == texto && QLineF(lugar, punto).length() <= 0.1 * kTwipsPerMm;
       });
-      if (encontrada == palabras.end())
-        ADD_FAILURE() << texto.toStdString() << " missing at " << punto.x() << ", " << punto.y();
-      else
-        palabras.erase(encontrada);
+      ASSERT_NE(encontrada, palabras.end())
+          << texto.toStdString() << " at " << punto.x() << ", " << punto.y();
+      palabras.erase(encontrada);
     }
-    for (const PdfWord& sobra : palabras)
-      ADD_FAILURE() << "on paper: " << sobra.text.toStdString() << " at " << sobra.box.x() << ", "
-                    << sobra.box.y();
+    for (const PdfWord& sobra : palabras) ADD_FAILURE() << "on paper: " << sobra.text.toStdString();
 
-    // Around the ticket no ink but the words': no grid lines, rulers or frame
-    // borders. The side panels and labels would show as words above.
+    // No ink but the words': no grid lines, rulers or borders (panels would be words).
     if (&c != casos) continue;
     const QRect billete = twipRect(w->Frame4).toRect().adjusted(-100, -100, 100, 100);
     QImage imagen = renderPdfPage(pdf, 1, billete);
@@ -88,5 +72,3 @@ TEST_F(VentanaQp, MarksAndTextsLieWhereTheFormWantsThemAndNothingElseReachesPape
     EXPECT_EQ(tintaSuelta, 0);
   }
 }
-
-}  // namespace

@@ -1,8 +1,11 @@
 #pragma once
-// The football-pools window under test: a temporary program folder, scripted
-// boxes, a PDF printer and the real file attributes.
+// The football-pools window over a temporary folder, scripted boxes and a PDF printer.
 #include <gtest/gtest.h>
 
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <optional>
 
 #include "app/grid/grid.h"
@@ -15,8 +18,7 @@
 #include "tests/support/scripted_dialogs.h"
 #include "tests/support/temp_folder.h"
 
-// The ticket on screen: the signs marked in the 8 column grids, 14 signs or
-// blanks each, then the Pleno al 15's home and away signs.
+// The ticket on screen: 8 columns of 14 signs or blanks, then the Pleno al 15's two signs.
 inline QString enPantalla(const boletoqp& w) {
   QString signos;
   for (int b = 0; b < 10; ++b)

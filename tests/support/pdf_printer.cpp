@@ -2,14 +2,10 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QPageSize>
-
-PdfPrinter::PdfPrinter(QString folder) : folder_(std::move(folder)) {}
 
 QStringList PdfPrinter::documents() const {
-  QStringList written;
-  for (const QString& path : begun_)
-    if (QFileInfo::exists(path)) written << path;
+  QStringList written = begun_;
+  written.removeIf([](const QString& path) { return !QFileInfo::exists(path); });
   return written;
 }
 
@@ -18,9 +14,7 @@ std::unique_ptr<QPrinter> PdfPrinter::newDocument() {
   auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
   printer->setOutputFormat(QPrinter::PdfFormat);
   printer->setPageSize(QPageSize(QPageSize::A4));
-  const QString path =
-      QDir(folder_).filePath(QStringLiteral("doc-%1.pdf").arg(begun_.size() + 1, 3, 10, QLatin1Char('0')));
-  printer->setOutputFileName(path);
-  begun_ << path;
+  begun_ << QDir(folder_).filePath(QString::asprintf("doc-%03d.pdf", int(begun_.size()) + 1));
+  printer->setOutputFileName(begun_.last());
   return printer;
 }

@@ -1,15 +1,12 @@
 #pragma once
-// Printer double: every document becomes a PDF file in a folder, named
-// doc-001.pdf, doc-002.pdf ... in the order they were begun. A4; a PDF page
-// is printable to its edges, so the printable area's top-left is the paper's.
-#include <QString>
-#include <QStringList>
+// Printer double: every document becomes an A4 PDF file doc-001.pdf, doc-002.pdf ... in a folder, in the
+// order begun; a PDF page is printable to its edges, so the printable area's top-left is the paper's.
 
 #include "app/printer/qt_printer.h"
 
 class PdfPrinter : public QtPrinter {
  public:
-  explicit PdfPrinter(QString folder);
+  explicit PdfPrinter(QString folder) : folder_(std::move(folder)) {}
   // Every later document fails as if no printer were there (error 482).
   void setUnavailable(bool unavailable) { unavailable_ = unavailable; }
   // The documents that reached paper (a cancelled one never does).

@@ -5,24 +5,15 @@
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
-namespace {
-
-constexpr double kTwipsPerPdfPoint = 20.0;
-
-// Runs one of poppler's tools and returns what it wrote; a failure is told on
-// the test's output and gives nothing.
-QByteArray run(const QString& program, const QStringList& arguments) {
-  QProcess process;
-  process.start(program, arguments);
-  if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit ||
-      process.exitCode() != 0) {
-    qWarning("%s failed: %s", qPrintable(program), process.readAllStandardError().constData());
-    return QByteArray();
-  }
-  return process.readAllStandardOutput();
+// What one of poppler's tools wrote; a failure is told on the test's output and gives nothing.
+static QByteArray run(const QString& program, const QStringList& arguments) {
+  QProcess tool;
+  tool.start(program, arguments);
+  if (tool.waitForFinished(120000) && tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0)
+    return tool.readAllStandardOutput();
+  qWarning("%s failed: %s", qPrintable(program), tool.readAllStandardError().constData());
+  return QByteArray();
 }
-
-}  // namespace
 
 QVector<PdfWord> pdfWords(const QString& pdfPath) {
   QVector<PdfWord> words;
@@ -30,23 +21,18 @@ QVector<PdfWord> pdfWords(const QString& pdfPath) {
   int page = 0;
   while (!xml.atEnd()) {
     if (xml.readNext() != QXmlStreamReader::StartElement) continue;
-    if (xml.name() == QLatin1String("page")) {
-      ++page;
-    } else if (xml.name() == QLatin1String("word")) {
-      const QXmlStreamAttributes at = xml.attributes();
-      const QPointF topLeft(at.value("xMin").toDouble(), at.value("yMin").toDouble());
-      const QPointF bottomRight(at.value("xMax").toDouble(), at.value("yMax").toDouble());
-      const QRectF box(topLeft * kTwipsPerPdfPoint, bottomRight * kTwipsPerPdfPoint);
-      words.append(PdfWord{xml.readElementText(), box, page});
-    }
+    if (xml.name() == QLatin1String("page")) ++page;
+    if (xml.name() != QLatin1String("word")) continue;
+    const QXmlStreamAttributes at = xml.attributes();
+    const auto twips = [&at](const char* x, const char* y) {  // a PDF point is 20 twips
+      return QPointF(at.value(x).toDouble(), at.value(y).toDouble()) * 20;
+    };
+    words.append(PdfWord{xml.readElementText(), QRectF(twips("xMin", "yMin"), twips("xMax", "yMax")), page});
   }
-  if (xml.hasError()) qWarning("pdftotext -bbox output unreadable: %s", qPrintable(xml.errorString()));
   return words;
 }
 
-QString pdfText(const QString& pdfPath) {
-  return QString::fromUtf8(run("pdftotext", {"-layout", pdfPath, "-"}));
-}
+QString pdfText(const QString& pdf) { return QString::fromUtf8(run("pdftotext", {"-layout", pdf, "-"})); }
 
 QImage renderPdfPage(const QString& pdfPath, int page, const QRect& twips) {
   QTemporaryDir dir;
@@ -63,6 +49,4 @@ QImage renderPdfPage(const QString& pdfPath, int page, const QRect& twips) {
 }
 
 // pdftotext ends every page, even an empty one, with a form feed.
-int pdfPageCount(const QString& pdfPath) {
-  return int(pdfText(pdfPath).count(QLatin1Char('\f')));
-}
+int pdfPageCount(const QString& pdfPath) { return int(pdfText(pdfPath).count(QLatin1Char('\f'))); }

@@ -1,7 +1,6 @@
 #pragma once
 // Reads back what reached paper, with poppler's tools.
 #include <QImage>
-#include <QRect>
 #include <QRectF>
 #include <QString>
 #include <QVector>
@@ -16,11 +15,9 @@ struct PdfWord {
 QVector<PdfWord> pdfWords(const QString& pdfPath);
 // The words of the PDF as plain text, one line per printed line (pdftotext -layout).
 QString pdfText(const QString& pdfPath);
-// One page rendered in grey at one pixel per twip (pdftoppm -r 1440 -gray);
-// only the part `twips` of it when given (its top-left is the image's (0, 0)):
-// a whole A4 page is 200 MB.
+// One page in grey at one pixel per twip (pdftoppm); only its part `twips`
+// when given, placed at the image's (0, 0): a whole A4 page is 200 MB.
 QImage renderPdfPage(const QString& pdfPath, int page = 1, const QRect& twips = QRect());
-// Number of pages.
 int pdfPageCount(const QString& pdfPath);
 
 constexpr double kTwipsPerMm = 1440.0 / 25.4;

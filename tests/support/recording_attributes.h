@@ -1,7 +1,5 @@
 #pragma once
-// FileAttributes double: records every change it makes and, like the real
-// one, refuses a file that is not on disk. Nothing on disk is changed.
-#include <QString>
+// FileAttributes double: records changes without making them; like the real one, refuses a missing file.
 #include <QVector>
 #include <optional>
 
@@ -11,9 +9,7 @@
 struct AttributeChange {
   QString path;
   FileAttribute attribute;
-  bool operator==(const AttributeChange& other) const {
-    return path == other.path && attribute == other.attribute;
-  }
+  bool operator==(const AttributeChange& o) const { return path == o.path && attribute == o.attribute; }
 };
 
 class RecordingAttributes : public FileAttributes {

@@ -1,6 +1,5 @@
 #pragma once
 // Dialogs double: records every box and answers from a script.
-#include <QString>
 #include <QVector>
 #include <deque>
 #include <variant>
@@ -9,21 +8,18 @@
 
 struct ShownBox {
   bool isInput = false;
-  QString text;  // message text or input prompt
-  QString title;
+  QString text, title;  // text: the message or the input prompt
   MessageButtons buttons = MessageButtons::Ok;
   MessageIcon icon = MessageIcon::None;
 };
 
 class ScriptedDialogs : public Dialogs {
  public:
-  // Answers are taken in order; a message box with no scripted answer gets
-  // its first button, an input box with none gets an empty text.
+  // Answers go in order; unscripted, a message box gets its first button, an input box no text.
   void answer(MessageResult result) { answers_.push_back(result); }
   void answer(const QString& typed) { answers_.push_back(typed); }
 
-  MessageResult message(const QString& text, const QString& title, MessageButtons buttons,
-                        MessageIcon icon) override;
+  MessageResult message(const QString& text, const QString& title, MessageButtons, MessageIcon) override;
   QString input(const QString& prompt, const QString& title, const QString& defaultText) override;
 
   const QVector<ShownBox>& shown() const { return shown_; }

@@ -20,6 +20,5 @@ void TempFolder::write(const QString& name, const QByteArray& bytes) const {
 
 QByteArray TempFolder::read(const QString& name) const {
   QFile f(file(name));
-  if (!f.open(QIODevice::ReadOnly)) return QByteArray();
-  return f.readAll();
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }

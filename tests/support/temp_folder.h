@@ -1,8 +1,6 @@
 #pragma once
-// A temporary program folder for a test, removed afterwards (permissions
-// restored first so read-only files go too).
+// A temporary program folder, removed afterwards (read-only files too).
 #include <QByteArray>
-#include <QString>
 #include <QTemporaryDir>
 
 class TempFolder {

@@ -1,5 +1,4 @@
-// Every test program runs inside a QApplication with the Spanish translation
-// loaded, headless unless told otherwise.
+// Every test program runs in a QApplication with the Spanish translation, headless unless told otherwise.
 #include <gtest/gtest.h>
 
 #include <QApplication>

@@ -14,21 +14,18 @@
 
 namespace {
 
-// A record of one translation and one string table.
-VersionRecordContents contents(std::u16string productVersion, std::uint32_t translation = 0x04B00C0A,
-                               std::u16string table = u"0C0A04B0") {
+// A record of one string table (none when `table` is empty).
+QByteArray record(std::u16string productVersion, std::vector<std::uint32_t> translations = {0x04B00C0A},
+                  std::u16string table = u"0C0A04B0") {
   VersionRecordContents c;
-  c.stringTables = {{std::move(table),
-                     {{u"FileVersion", u"2.00.0007"},
-                      {u"ProductName", u"Prueba"},
-                      {u"ProductVersion", std::move(productVersion)}}}};
-  c.translations = {translation};
-  return c;
-}
-
-QByteArray bytes(const VersionRecordContents& c) {
-  const std::vector<std::uint8_t> record = buildVersionRecord(c);
-  return QByteArray(reinterpret_cast<const char*>(record.data()), static_cast<qsizetype>(record.size()));
+  if (!table.empty())
+    c.stringTables = {{std::move(table),
+                       {{u"FileVersion", u"2.00.0007"},
+                        {u"ProductName", u"Prueba"},
+                        {u"ProductVersion", std::move(productVersion)}}}};
+  c.translations = std::move(translations);
+  const std::vector<std::uint8_t> r = buildVersionRecord(c);
+  return QByteArray(reinterpret_cast<const char*>(r.data()), static_cast<qsizetype>(r.size()));
 }
 
 void put(QByteArray& data, qsizetype at, quint32 value, int size = 4) {
@@ -69,7 +66,7 @@ QByteArray peFile(const QByteArray& record, bool pe32Plus = false) {
   return file + tree;
 }
 
-const QByteArray kSpanish = bytes(contents(u"1.00.0051"));
+const QByteArray kSpanish = record(u"1.00.0051");
 const QString kProjectVersion = QString::fromStdU16String(
     productVersionText(TIQUERON_VERSION_MAJOR, TIQUERON_VERSION_MINOR, TIQUERON_VERSION_PATCH));
 
@@ -78,9 +75,7 @@ QStringList fields(const CFileVersionInfo& info) {
 }
 
 QString productVersionOf(const QString& path) {
-  CFileVersionInfo info;
-  info.FullPathName(path);
-  return info.ProductVersion();
+  return versionLabelText(path).mid(6);
 }
 
 TEST(FileVersionInfo, RefreshReadsTheProductVersionOfTheFirstTranslation) {
@@ -88,7 +83,8 @@ TEST(FileVersionInfo, RefreshReadsTheProductVersionOfTheFirstTranslation) {
   const QList<QPair<QByteArray, QString>> files{
       {peFile(kSpanish), "1.00.0051"},
       {peFile(kSpanish, true), "1.00.0051"},
-      {peFile(bytes(contents(u"3.01.0002", 0x04E40409, u"040904E4"))), "3.01.0002"},
+      {peFile(record(u"3.01.0002", {0x04E40409}, u"040904E4")), "3.01.0002"},
+      {peFile(record(u"1.00.0052", {0x04B00C0A}, u"0c0a04b0")), "1.00.0052"},  // keys without case
   };
   // The name holds before the file is there; Refresh reads the file again.
   CFileVersionInfo info;
@@ -100,51 +96,35 @@ TEST(FileVersionInfo, RefreshReadsTheProductVersionOfTheFirstTranslation) {
   }
 }
 
-// A reader that read another file first: whatever the new file does not
-// give keeps the old file's value; a new reader gets nothing.
+// Whatever a file does not give keeps the old value; a new reader gets nothing.
 TEST(FileVersionInfo, FilesWithoutAUsableRecordLeaveTheFieldsAlone) {
-  VersionRecordContents noTranslation = contents(u"1.00.0051"), noStrings = noTranslation,
-                        secondTranslation = contents(u"1.00.0051", 0x04B00C0A, u"040904B0");
-  noTranslation.translations.clear();
-  noStrings.stringTables.clear();
-  secondTranslation.translations.push_back(0x04B00409);
-  // The record with one 16-bit field of the block keyed `key` changed.
+  // One 16-bit field of the block keyed `key` changed.
   const auto damaged = [](const std::u16string& key, int field, quint16 value) {
-    QByteArray record = kSpanish;
-    put(record,
-        record.indexOf(QByteArray(reinterpret_cast<const char*>(key.c_str()), 2 * key.size() + 2)) - 6 +
-            field,
+    QByteArray r = kSpanish;
+    put(r, r.indexOf(QByteArray(reinterpret_cast<const char*>(key.c_str()), 2 * key.size() + 2)) - 6 + field,
         value, 2);
-    return peFile(record);
+    return peFile(r);
   };
   QList<QPair<QString, QByteArray>> files{
-      {"otra_lengua", peFile(bytes(contents(u"1.00.0051", 0x04B00C0A, u"040904B0")))},
-      {"segunda_traduccion", peFile(bytes(secondTranslation))},
-      {"otra_pagina", peFile(bytes(contents(u"1.00.0051", 0x04E40C0A)))},
-      {"sin_traduccion", peFile(bytes(noTranslation))},
-      {"sin_textos", peFile(bytes(noStrings))},
+      {"otra_lengua", peFile(record(u"1.00.0051", {0x04B00C0A}, u"040904B0"))},
+      {"sin_traduccion", peFile(record(u"1.00.0051", {}))},
+      {"sin_textos", peFile(record(u"1.00.0051", {0x04B00C0A}, u""))},
       {"entrada_larga", damaged(u"ProductVersion", 0, 0x4000)},
-      {"entrada_sin_cabecera", damaged(u"ProductVersion", 0, 4)},
       {"clave_cortada", damaged(u"ProductVersion", 0, 20)},
       {"tabla_larga", damaged(u"0C0A04B0", 0, 0xFFF0)},
       {"valor_vacio", damaged(u"ProductVersion", 2, 0)},
-      {"texto.txt", "MZ no es un programa\r\n"},
-      {"vacio", QByteArray("")},
       {"carpeta", {}},  // null contents: nothing written
       {"no_existe", {}},
   };
-  for (qsizetype length = 0; length < kSpanish.size(); ++length)
-    files.append({QStringLiteral("registro%1").arg(length), peFile(kSpanish.left(length))});
   const QByteArray pe = peFile(kSpanish, true);
   for (qsizetype length = 0; length < pe.indexOf(kSpanish) + kSpanish.size(); ++length)
     files.append({QStringLiteral("pe%1").arg(length), pe.left(length)});
-  // The built program's version section lies before its section table at the end.
   const QByteArray elf = readFileBytes(QStringLiteral(TIQUERON_EXE));
   for (const qsizetype length : {qsizetype(16), qsizetype(63), elf.size() / 2})
     files.append({QStringLiteral("elf%1").arg(length), elf.left(length)});
 
   const TempFolder folder;
-  folder.write("anterior", peFile(bytes(contents(u"9.99.9999"))));
+  folder.write("anterior", peFile(record(u"9.99.9999")));
   QDir(folder.path()).mkdir("carpeta");
   for (const auto& [name, content] : files) {
     if (!content.isNull()) folder.write(name, content);
@@ -156,20 +136,15 @@ TEST(FileVersionInfo, FilesWithoutAUsableRecordLeaveTheFieldsAlone) {
   }
 }
 
-TEST(FileVersionInfo, RelativeNamesAreTakenAgainstTheCurrentFolder) {
+TEST(FileVersionInfo, NamesAreResolvedAndLimitedInLength) {
   const TempFolder folder;
   QDir(folder.path()).mkdir("sub");
   folder.write("programa", peFile(kSpanish));
-  const QString current = QDir::currentPath();
+  const QString current = QDir::currentPath(), base = QDir::cleanPath(folder.path());
   QDir::setCurrent(folder.path());
   for (const QString name : {"programa", "./programa", "sub/../programa", "sub/programa"})
     EXPECT_EQ(productVersionOf(name), name == "sub/programa" ? "" : "1.00.0051") << qPrintable(name);
   QDir::setCurrent(current);
-}
-
-TEST(FileVersionInfo, FullPathsBeyondTwoHundredFiftyNineCharactersChangeNothing) {
-  const TempFolder folder;
-  const QString base = QDir::cleanPath(folder.path());
   for (const int length : {259, 260}) {
     // base/aaa…/bbb…, the two names sharing what is left of `length`.
     const int rest = length - static_cast<int>(base.size()) - 2;
@@ -185,8 +160,7 @@ TEST(FileVersionInfo, TheBuiltProgramCarriesTheProjectVersion) {
   info.FullPathName(QStringLiteral(TIQUERON_EXE));
   EXPECT_EQ(fields(info), (QStringList{kProjectVersion, kProjectVersion, "Tiqueron"}));
   EXPECT_EQ(versionLabelText(QStringLiteral(TIQUERON_EXE)), "Ver.: " + kProjectVersion);
-  // This test program has no version section.
-  EXPECT_EQ(versionLabelText(QCoreApplication::applicationFilePath()), "Ver.: ");
+  EXPECT_EQ(versionLabelText(QCoreApplication::applicationFilePath()), "Ver.: ");  // no version section
   EXPECT_EQ(programFile("/carpeta/"),
             "/carpeta/" + QFileInfo(QCoreApplication::applicationFilePath()).fileName());
 }

@@ -9,7 +9,6 @@
 
 class PaperTest : public ::testing::Test {
  protected:
-  // The one document that reached paper.
   QString document() const {
     EXPECT_EQ(printer.documents().size(), 1);
     return printer.documents().value(0);

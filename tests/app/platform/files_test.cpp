@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 
 #include "app/platform/file_attributes.h"
 #include "tests/support/error_number.h"
@@ -21,24 +20,20 @@ QStringList namesIn(const TempFolder& folder) {
   return QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
 }
 
-TEST(ReadFileBytes, ReadsTheWholeFileOrAPieceOfIt) {
+TEST(Files, ReadWholeOrInPartAndEachKindOfMissingPathHasItsNumberAndSpanishText) {
   TempFolder folder;
-  folder.write(QStringLiteral("d.bin"), "0123456789");
-  const QString path = folder.file(QStringLiteral("d.bin"));
+  folder.write("d.bin", "0123456789");
+  const QString path = folder.file("d.bin");
   EXPECT_EQ(readFileBytes(path), QByteArray("0123456789"));
   EXPECT_EQ(fileLength(path), 10);
-  EXPECT_EQ(readFileBytes(path, 2, 3), QByteArray("234"));
-  EXPECT_EQ(readFileBytes(path, 6, 10), QByteArray("6789"));
-  EXPECT_EQ(readFileBytes(path, 10, 5), QByteArray());
+  EXPECT_EQ(readFileBytes(path, 2, 3) + "|" + readFileBytes(path, 6, 10) + "|" + readFileBytes(path, 10, 5),
+            QByteArray("234|6789|"));
   EXPECT_EQ(errorNumberOf([&] { readFileBytes(path, -1, 4); }), ErrorNumber::InvalidCall);
-}
-
-TEST(FileErrors, AMissingFileAMissingFolderAndAFolderInItsPlaceHaveTheirNumbers) {
-  TempFolder folder;
+  EXPECT_EQ(RuntimeError(53).description(), QStringLiteral("No se ha encontrado el archivo"));
+  EXPECT_STREQ(RuntimeError(62).what(), "La entrada pasó del final del archivo");
   QDir(folder.path()).mkdir(QStringLiteral("sub"));
   const std::tuple<const char*, std::function<void(const QString&)>, int> operations[] = {
       {"read", [](const QString& p) { readFileBytes(p); }, ErrorNumber::FileNotFound},
-      {"length", [](const QString& p) { fileLength(p); }, ErrorNumber::FileNotFound},
       {"delete", [](const QString& p) { deleteFile(p); }, ErrorNumber::FileNotFound},
       {"write", [](const QString& p) { writeFileAtomically(p, "x"); }, 0}};
   for (const auto& [name, run, missingFile] : operations) {
@@ -46,7 +41,7 @@ TEST(FileErrors, AMissingFileAMissingFolderAndAFolderInItsPlaceHaveTheirNumbers)
     EXPECT_EQ(errorNumberOf([&] { run(folder.file("no/nada.cfg")); }), ErrorNumber::PathNotFound) << name;
     EXPECT_EQ(errorNumberOf([&] { run(folder.file("sub")); }), ErrorNumber::PathFileAccess) << name;
   }
-  EXPECT_EQ(namesIn(folder), (QStringList{"nada.cfg", "sub"}));
+  EXPECT_EQ(namesIn(folder), (QStringList{"d.bin", "nada.cfg", "sub"}));
 }
 
 TEST(WriteFileAtomically, ReplacesTheWholeFileOrKeepsTheOldOneWhenReadOnlyOrFailing) {
@@ -63,8 +58,7 @@ TEST(WriteFileAtomically, ReplacesTheWholeFileOrKeepsTheOldOneWhenReadOnlyOrFail
 #ifdef Q_OS_LINUX
   rlimit old{};
   getrlimit(RLIMIT_FSIZE, &old);
-  rlimit small = old;
-  small.rlim_cur = 1000;  // a longer file cannot be written
+  rlimit small{1000, old.rlim_max};  // a longer file cannot be written
   const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
   setrlimit(RLIMIT_FSIZE, &small);
   const int number = errorNumberOf([&] { writeFileAtomically(path, QByteArray(100000, 'x')); });

@@ -32,7 +32,7 @@ TEST(TextValue, ReadsTheLongestLeadingNumberAndZeroWhenThereIsNone) {
   EXPECT_EQ(errorNumberOf([] { textValue(QString(400, QLatin1Char('9'))); }), ErrorNumber::Overflow);
 }
 
-TEST(RoundHalfEven, RoundsHalvesToEvenAndOverflowsOutsideSixtyFourBits) {
+TEST(WholeNumbers, RoundHalvesToEvenOverflowPastSixtyFourBitsAndPadAfterTheSign) {
   const std::pair<double, qint64> cases[] = {{2.5, 2}, {3.5, 4},    {-2.5, -2},
                                              {0.5, 0}, {2.5001, 3}, {-9e18, -9000000000000000000}};
   for (const auto& [value, rounded] : cases) EXPECT_EQ(roundHalfEven(value), rounded) << value;
@@ -40,25 +40,10 @@ TEST(RoundHalfEven, RoundsHalvesToEvenAndOverflowsOutsideSixtyFourBits) {
     EXPECT_EQ(errorNumberOf([value] { roundHalfEven(value); }), ErrorNumber::Overflow) << value;
   EXPECT_EQ(textToWhole(QStringLiteral(" 3.5 cm")), 4);
   EXPECT_EQ(textToWhole(QStringLiteral("2.5")), 2);
-}
-
-TEST(Formats, ZeroPadsTheDigitsNotTheSignAndRightAlignsWithoutCutting) {
   EXPECT_EQ(zeroPadded(7, 2) + "|" + zeroPadded(123, 2) + "|" + zeroPadded(-5, 2) + "|" + zeroPadded(155, 4),
             QStringLiteral("07|123|-05|0155"));
   EXPECT_EQ(zeroPadded(std::numeric_limits<qint64>::min(), 2), QStringLiteral("-9223372036854775808"));
-  EXPECT_EQ(rightAligned(QStringLiteral("5"), 2) + "|" + rightAligned(QStringLiteral("123456"), 5),
-            QStringLiteral(" 5|123456"));
-}
-
-TEST(RuntimeError, CarriesTheSpanishDescriptionTheUserIsShown) {
-  QStringList descriptions;
-  for (const int number : {13, 53, 62, 76, 482, 1000}) descriptions += RuntimeError(number).description();
-  EXPECT_EQ(
-      descriptions.join(QLatin1Char('|')),
-      QString::fromUtf8("No coinciden los tipos|No se ha encontrado el archivo|La entrada pasó del final "
-                        "del archivo|No se ha encontrado la ruta de acceso|Error de impresora|Error "
-                        "definido por la aplicación o el objeto"));
-  EXPECT_STREQ(RuntimeError(62).what(), "La entrada pasó del final del archivo");
+  EXPECT_EQ(rightAligned("5", 2) + "|" + rightAligned("123456", 5), QStringLiteral(" 5|123456"));
 }
 
 }  // namespace
