@@ -6,29 +6,26 @@
 #include <QMenuBar>
 #include <QPushButton>
 
+#include "app/canvas/controls.h"
 #include "app/canvas/twip_geometry.h"
-#include "app/canvas/wrapped_button.h"
 #include "app/platform/dialogs.h"
 #include "app/platform/file_attributes.h"
+#include "help/ayuda.h"
 #include "quiniela/boletoqp.h"
 #include "version/show_properties_dialog.h"
 #include "version/version_label.h"
-#include "help/ayuda.h"
 
 namespace {
 
 QLabel* label(QWidget* parent, const QString& text, QRectF r, const QColor& back) {
-  auto* l = new QLabel(text, parent);
-  l->setWordWrap(true);
+  QLabel* l = makeLabel(parent, text, r, true);
   setBackColor(l, back);
-  placeTwips(l, r.left(), r.top(), r.width(), r.height());
   return l;
 }
 
 QPushButton* button(QWidget* parent, const QString& text, QRectF r, const QColor& back) {
-  auto* b = new WrappedButton(text, parent);
+  QPushButton* b = makeButton(parent, text, r);
   setBackColor(b, back);
-  placeTwips(b, r.left(), r.top(), r.width(), r.height());
   return b;
 }
 
@@ -43,12 +40,12 @@ Boletos::Boletos(const Platform& platform, const QString& programFolder)
 
   const QColor grey(192, 192, 192);
   Label1 = label(c, QStringLiteral("Elegir el tipo de boletos a imprimir:"), {1275, 300, 3060, 225}, grey);
-  Command1 = button(c, QStringLiteral("Boletos      QUINIELAS 1X2"), {15, 600, 2625, 480}, QColor(128, 128, 255));
-  Command2 = button(c, QStringLiteral("EUROMILLOES GORDO DE LA PRIMITIVA,  BONOLOTO..."), {2715, 600, 2550, 465},
-                    QColor(255, 192, 128));
+  Command1 =
+      button(c, QStringLiteral("Boletos      QUINIELAS 1X2"), {15, 600, 2625, 480}, QColor(128, 128, 255));
+  Command2 = button(c, QStringLiteral("EUROMILLOES GORDO DE LA PRIMITIVA,  BONOLOTO..."),
+                    {2715, 600, 2550, 465}, QColor(255, 192, 128));
   Label2 = label(c, QStringLiteral("Archivos AD243  ó  Ferbalo.TXT"), {30, 1080, 2595, 450}, grey);
-  Label3 = label(c,
-                 QStringLiteral("     Archivos con Extensión:                   ***.LOT   y  ***.TXT"),
+  Label3 = label(c, QStringLiteral("     Archivos con Extensión:                   ***.LOT   y  ***.TXT"),
                  {2715, 1080, 2535, 450}, grey);
   Command3 = button(c, QStringLiteral("Salir"), {2190, 1650, 900, 285}, QColor(128, 128, 128));
   Label6 = label(c, QString(), {3900, 15, 1530, 240}, grey);
@@ -72,9 +69,13 @@ Boletos::Boletos(const Platform& platform, const QString& programFolder)
   version();
 }
 
-bool Boletos::existeFichero(const QString& ruta) const { return platform_.attributes.exists(ruta); }
+bool Boletos::existeFichero(const QString& ruta) const {
+  return platform_.attributes.exists(ruta);
+}
 
-void Boletos::version() { Label6->setText(versionLabelText(programFile(rutaPrograma))); }
+void Boletos::version() {
+  Label6->setText(versionLabelText(programFile(rutaPrograma)));
+}
 
 void Boletos::Command1_Click() {
   boletoqp ventana(platform_, rutaPrograma);
@@ -82,18 +83,23 @@ void Boletos::Command1_Click() {
 }
 
 void Boletos::Command2_Click() {
-  platform_.dialogs.message(QStringLiteral("Los boletos de lotería aún no se pueden imprimir en esta versión."),
-                            QStringLiteral("TIQUERON"), MessageButtons::Ok, MessageIcon::Information);
+  platform_.dialogs.message(
+      QStringLiteral("Los boletos de lotería aún no se pueden imprimir en esta versión."),
+      QStringLiteral("TIQUERON"), MessageButtons::Ok, MessageIcon::Information);
 }
 
 void Boletos::Command3_Click() {
-  if (platform_.dialogs.message(QStringLiteral("Salir ?"), QStringLiteral("TIQUERON"), MessageButtons::OkCancel,
-                                MessageIcon::None) != MessageResult::Ok)
+  if (platform_.dialogs.message(QStringLiteral("Salir ?"), QStringLiteral("TIQUERON"),
+                                MessageButtons::OkCancel, MessageIcon::None) != MessageResult::Ok)
     return;
   close();
   QCoreApplication::exit(0);
 }
 
-void Boletos::mnucreditos_Click() { mostrarPropiedades(programFile(rutaPrograma), this); }
+void Boletos::mnucreditos_Click() {
+  mostrarPropiedades(programFile(rutaPrograma), this);
+}
 
-void Boletos::mnuayuda_Click() { abreAyuda(platform_, rutaPrograma, this); }
+void Boletos::mnuayuda_Click() {
+  abreAyuda(platform_, rutaPrograma, this);
+}

@@ -64,7 +64,11 @@ std::optional<SaltoIndice> ListaAyuda::saltoDesde(int posicion) {
   for (int i = kUltimaEntradaIndice; i < count(); ++i) {
     if (!entradas_.at(i).mid(kInicioTituloSeccion, kAnchoClave).toLower().contains(clave)) continue;
     seleccion_[i] = true;
-    return SaltoIndice{i, std::min(i + kLineasBajoTitulo, count() - 1)};
+    // Only shown, never selected, even after a search found it: it would be
+    // printed with the section.
+    const int bajo = i + kLineasBajoTitulo;
+    if (bajo < count()) seleccion_[bajo] = false;
+    return SaltoIndice{i, std::min(bajo, count() - 1)};
   }
   return std::nullopt;
 }

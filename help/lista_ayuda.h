@@ -9,7 +9,8 @@
 #include <optional>
 
 // A jump from the index: the heading found is selected, and the entry eight
-// further down is to be brought into view so the section shows under it.
+// further down is to be brought into view so the section shows under it; that
+// entry is left unselected, even when a search had selected it.
 struct SaltoIndice {
   int encontrada;
   int mostrar;

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "app/canvas/eventos_raton.h"
 #include "app/canvas/twip_geometry.h"
 #include "app/grid/grid.h"
 #include "app/platform/dialogs.h"
@@ -13,7 +14,6 @@
 #include "app/platform/runtime_error.h"
 #include "app/program_folder.h"
 #include "help/ayuda.h"
-#include "quiniela/eventos_raton.h"
 #include "quiniela/geometria_boletoqp.h"
 #include "quiniela/nombre_jornada.h"
 #include "quiniela/textos_boletoqp.h"
@@ -95,7 +95,11 @@ void boletoqp::mnuAbrir_Click() {
     // The chosen file is the one every later redraw reads, even when it fails to open here.
     desarrollo_.reset();
     napuestas = desarrollo().recuento().napuestas;
-    if (napuestas < 1) return;
+    if (napuestas < 1) {
+      // The previous file's tickets must not stay printable.
+      nboletos = 0;
+      return;
+    }
     Frame4->show();
     for (Grid* q : tablaq) {
       q->setColWidth(0, geometriaqp::anchoColumnaPleno);

@@ -3,6 +3,8 @@
 // own image, the printed La Quiniela ticket. Its client area is the ticket:
 // the grids of Frame4 lie where the boxes of the pre-printed form lie.
 #include <QString>
+#include <QVector>
+#include <functional>
 #include <memory>
 
 #include "app/canvas/twip_window.h"
@@ -159,16 +161,20 @@ class boletoqp : public TwipWindow {
   void leeConfiguracion();
   void colocaPaneles();
   void guardaConfiguracion(const QString& campoSigno);
+  // The calibration routines' error trap: the failure is reported (" Nº  "
+  // and its number) and the routine goes on; false when `paso` failed.
+  bool pasoCalibracion(const std::function<void()>& paso);
   double margen() const;
   // Drawing.
-  bool dibujaBoleto();
+  enum class Dibujo { Hecho, SinLeer, SinJornada };
+  Dibujo dibujaBoleto();
   void dibujaTextos(const BoletoQuiniela& boleto);
   void marcaPleno(int q, const QString& signoPleno);
   void dibujaColumnas(const BoletoQuiniela& boleto);
   void imprimeVentana();
   void aspectoRejillas(int borde, const QColor& lineas, const QColor& unos);
   void muestraPaneles(bool visibles);
-  void fondoColumnas(int hasta, int colorQb);
+  QVector<QWidget*> cajasColumnas() const;
   void avisaError(const RuntimeError& error);
   void desplazaCon(int dx, int dy);
   void navega(qint32 salto, qint16 modo);

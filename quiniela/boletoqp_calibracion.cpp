@@ -3,6 +3,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 
+#include "app/boleto/cruz_flechas.h"
 #include "app/canvas/twip_geometry.h"
 #include "app/grid/grid.h"
 #include "app/platform/dialogs.h"
@@ -52,10 +53,27 @@ void boletoqp::salva() {
   }
 }
 
+bool boletoqp::pasoCalibracion(const std::function<void()>& paso) {
+  try {
+    paso();
+    return true;
+  } catch (const RuntimeError& error) {
+    Frame1->show();
+    platform_.dialogs.message(error.description() + QStringLiteral(" Nº  ") + QString::number(error.number()),
+                              kDefaultTitle, MessageButtons::Ok, MessageIcon::None);
+    return false;
+  }
+}
+
 void boletoqp::Command5_Click() {
-  margenIzq = qint32(textToWhole(Text3[1]->text()));
-  inicioX = qint32(textToWhole(Text3[8]->text()));
-  inicioY = qint32(textToWhole(Text3[7]->text()));
+  // A box whose number does not fit its field is reported and shows the value
+  // still in force, so that what is saved is what is applied.
+  if (!pasoCalibracion([this] { margenIzq = textToInt32(Text3[1]->text()); }))
+    Text3[1]->setText(plainNumber(margenIzq));
+  if (!pasoCalibracion([this] { inicioX = textToInt32(Text3[8]->text()); }))
+    Text3[8]->setText(plainNumber(inicioX));
+  if (!pasoCalibracion([this] { inicioY = textToInt32(Text3[7]->text()); }))
+    Text3[7]->setText(plainNumber(inicioY));
   if (inicioY < 1) inicioY = 2270;
   colocaPaneles();
   const QString negritaCaja = Text3[4]->text().left(1);
@@ -63,13 +81,7 @@ void boletoqp::Command5_Click() {
   signo = Text3[5]->text().left(1);
   tamFuente = tamFuenteValido(Text3[6]->text());
   nboletos = boletosPara(napuestas);
-  try {
-    guardaConfiguracion(campoSignoCerrar(Text3[5]->text()));
-  } catch (const RuntimeError& error) {
-    Frame1->show();
-    platform_.dialogs.message(error.description() + QStringLiteral(" Nº  ") + QString::number(error.number()),
-                              kDefaultTitle, MessageButtons::Ok, MessageIcon::None);
-  }
+  pasoCalibracion([this] { guardaConfiguracion(campoSignoCerrar(Text3[5]->text())); });
   Frame2->hide();
   for (Grid* t : tabla) {
     t->setFontSize(tamFuente);
@@ -106,8 +118,10 @@ void boletoqp::mnuConfigura_Click() {
 
 void boletoqp::Text3_Click(int i) {
   if (i == 0) {
-    const qint64 apuestas = textToWhole(Text3[0]->text()) + 1;
-    apuestasBoleto = qint16(apuestas < 2 || apuestas > 8 ? 2 : apuestas);
+    pasoCalibracion([this] {
+      const qint64 apuestas = textToWhole(Text3[0]->text()) + 1;
+      apuestasBoleto = qint16(apuestas < 2 || apuestas > 8 ? 2 : apuestas);
+    });
     Text3[0]->setText(plainNumber(apuestasBoleto));
   } else if (i == 4) {
     const QString texto = Text3[4]->text();
@@ -149,9 +163,13 @@ void boletoqp::desplazar() {
 }
 
 void boletoqp::desplazaCon(int dx, int dy) {
-  const double paso = textValue(Text5->text());
-  inicioX = qint32(roundHalfEven(inicioX + dx * paso));
-  inicioY = qint32(roundHalfEven(inicioY + dy * paso));
+  // An offset that would not fit stays as it was; the ticket is redrawn anyway.
+  pasoCalibracion([&] {
+    const qint32 x = desplazaPorPaso(inicioX, dx, Text5->text()),
+                 y = desplazaPorPaso(inicioY, dy, Text5->text());
+    inicioX = x;
+    inicioY = y;
+  });
   desplazar();
 }
 

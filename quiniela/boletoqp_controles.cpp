@@ -6,71 +6,30 @@
 #include <QMenuBar>
 #include <QPushButton>
 
+#include "app/boleto/cruz_flechas.h"
+#include "app/canvas/controls.h"
+#include "app/canvas/eventos_raton.h"
 #include "app/canvas/twip_geometry.h"
 #include "app/grid/grid.h"
 #include "quiniela/boletoqp.h"
-#include "quiniela/eventos_raton.h"
 #include "quiniela/geometria_boletoqp.h"
 #include "quiniela/textos_boletoqp.h"
-
-namespace {
-
-QLabel* rotulo(QWidget* padre, const QString& texto, const QRectF& r) {
-  auto* label = new QLabel(texto, padre);
-  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  placeTwips(label, r.left(), r.top(), r.width(), r.height());
-  return label;
-}
-
-QPushButton* boton(QWidget* padre, const QString& texto, const QRectF& r) {
-  auto* b = new QPushButton(texto, padre);
-  // Enter belongs to the boxes (it applies the calibration), not to a default button.
-  b->setAutoDefault(false);
-  placeTwips(b, r.left(), r.top(), r.width(), r.height());
-  return b;
-}
-
-QLineEdit* caja(QWidget* padre, const QString& texto, const QRectF& r) {
-  auto* c = new QLineEdit(texto, padre);
-  placeTwips(c, r.left(), r.top(), r.width(), r.height());
-  return c;
-}
-
-QFrame* marco(QWidget* padre, const QRectF& r, QFrame::Shape forma) {
-  auto* f = new QFrame(padre);
-  f->setFrameShape(forma);
-  placeTwips(f, r.left(), r.top(), r.width(), r.height());
-  return f;
-}
-
-Grid* rejilla(QWidget* padre, const QRectF& r, int filas, int columnas) {
-  auto* g = new Grid(padre);
-  g->setRows(filas);
-  g->setCols(columnas);
-  placeTwips(g, r.left(), r.top(), r.width(), r.height());
-  return g;
-}
-
-}  // namespace
 
 void boletoqp::creaControles() {
   setClientSizeTwips(geometriaqp::anchoVentana, geometriaqp::altoVentana);
   QWidget* c = client();
-  Label14 = rotulo(c, QString(), {315, 100, 4560, 1620});
-  Frame4 = marco(c, {0, 0, geometriaqp::anchoFrame4, geometriaqp::altoFrame4}, QFrame::NoFrame);
+  Label14 = makeLabel(c, QString(), {315, 100, 4560, 1620});
+  Frame4 = makeFrame(c, {0, 0, geometriaqp::anchoFrame4, geometriaqp::altoFrame4}, QFrame::NoFrame);
   setBackColor(Frame4, qbColor(15));
   Frame4->hide();
   creaTicket();
-  Frame3 = marco(c, {geometriaqp::izquierdaFrame3, 75, 1440, 1995}, QFrame::Box);
+  Frame3 = makeFrame(c, {geometriaqp::izquierdaFrame3, 75, 1440, 1995});
   creaCruz();
-  Frame1 = marco(c, {geometriaqp::izquierdaFrame1, 2385, 1905, 4725}, QFrame::Box);
+  Frame1 = makeFrame(c, {geometriaqp::izquierdaFrame1, 2385, 1905, 4725});
   creaNavegador();
-  Frame2 = new QGroupBox(textosqp::tituloConfiguracion, c);
-  Frame2->setAutoFillBackground(true);
-  placeTwips(Frame2, 10, 75, 5205, 1905);
+  Frame2 = makeTitledFrame(c, textosqp::tituloConfiguracion, {10, 75, 5205, 1905});
   creaConfiguracion();
-  Label13 = rotulo(c, QString(), {45, 7650, 8010, 1470});
-  Label13->setWordWrap(true);
+  Label13 = makeLabel(c, QString(), {45, 7650, 8010, 1470}, true);
   creaMenus();
   conectaEventos();
 }
@@ -78,45 +37,45 @@ void boletoqp::creaControles() {
 void boletoqp::creaTicket() {
   // Column widths, alignment and the mark's font come with the first file.
   for (int b = 0; b < 8; ++b) {
-    tabla[b] = rejilla(Frame4, geometriaqp::tabla[b], 3, 14);
+    tabla[b] = makeGrid(Frame4, geometriaqp::tabla[b], 3, 14);
     tabla[b]->setFontName(QStringLiteral("Lucida Console"));
   }
   for (int q = 0; q < 2; ++q) {
-    tablaq[q] = rejilla(Frame4, geometriaqp::tablaq[q], 4, 1);
+    tablaq[q] = makeGrid(Frame4, geometriaqp::tablaq[q], 4, 1);
     tablaq[q]->setFontName(QStringLiteral("Lucida Console"));
     // Only its lines change for paper, so it has no border to print.
     tablaq[q]->setBorderStyle(0);
   }
-  Tregla = rejilla(Frame4, geometriaqp::tregla, 1, 14);
+  Tregla = makeGrid(Frame4, geometriaqp::tregla, 1, 14);
   for (int col = 0; col < 14; ++col) {
     Tregla->setColWidth(col, geometriaqp::anchoColumna);
     Tregla->setColAlignment(col, 4);
   }
-  Tregla2 = rejilla(Frame4, geometriaqp::tregla2, 28, 1);
+  Tregla2 = makeGrid(Frame4, geometriaqp::tregla2, 28, 1);
   Tregla2->setColWidth(0, 200);
   Tregla2->setColAlignment(0, 4);
 }
 
 void boletoqp::creaNavegador() {
-  Text2 = caja(Frame1, QString(), {120, -15, 1560, 285});
+  Text2 = makeTextBox(Frame1, QString(), {120, -15, 1560, 285});
   Text2->setReadOnly(true);
-  Text4 = caja(Frame1, QStringLiteral(" J:"), {1560, -30, 375, 285});
-  Label1 = rotulo(Frame1, textosqp::columnasBoleto, {135, 255, 1740, 195});
-  Label11 = rotulo(Frame1, textosqp::numerosPartido, {120, 495, 210, 2985});
-  Label20 = rotulo(Frame1, QString(QStringLiteral("-\n")).repeated(24).chopped(1), {0, -90, 105, 4755});
+  Text4 = makeTextBox(Frame1, QStringLiteral(" J:"), {1560, -30, 375, 285});
+  Label1 = makeLabel(Frame1, textosqp::columnasBoleto, {135, 255, 1740, 195});
+  Label11 = makeLabel(Frame1, textosqp::numerosPartido, {120, 495, 210, 2985});
+  Label20 = makeLabel(Frame1, QString(QStringLiteral("-\n")).repeated(24).chopped(1), {0, -90, 105, 4755});
   static constexpr int izquierdas[8] = {300, 480, 675, 855, 1095, 1275, 1485, 1680};
   for (int i = 0; i < 8; ++i) {
-    Text1[i] = rotulo(Frame1, QString(), {double(izquierdas[i]), 450, 200, 2820});
+    Text1[i] = makeLabel(Frame1, QString(), {double(izquierdas[i]), 450, 200, 2820});
     Text1[i]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setBackColor(Text1[i], qbColor(7));
   }
-  Label15 = rotulo(Frame1, QString(), {315, 3255, 1605, 195});
-  Command7 = boton(Frame1, QStringLiteral("<<  <<"), {165, 3480, 870, 285});
-  Command6 = boton(Frame1, QStringLiteral(">>  >>"), {1095, 3480, 780, 285});
-  Command4 = boton(Frame1, QStringLiteral("A&nterior"), {150, 3765, 870, 285});
-  Command3 = boton(Frame1, QStringLiteral("Sigu&iente"), {1065, 3750, 810, 300});
-  Command1 = boton(Frame1, QStringLiteral("&Imp. Siguiente"), {150, 4065, 1725, 285});
-  Command8 = boton(Frame1, QStringLiteral("Repite Tiqueron"), {120, 4350, 1755, 285});
+  Label15 = makeLabel(Frame1, QString(), {315, 3255, 1605, 195});
+  Command7 = makeButton(Frame1, QStringLiteral("<<  <<"), {165, 3480, 870, 285});
+  Command6 = makeButton(Frame1, QStringLiteral(">>  >>"), {1095, 3480, 780, 285});
+  Command4 = makeButton(Frame1, QStringLiteral("A&nterior"), {150, 3765, 870, 285});
+  Command3 = makeButton(Frame1, QStringLiteral("Sigu&iente"), {1065, 3750, 810, 300});
+  Command1 = makeButton(Frame1, QStringLiteral("&Imp. Siguiente"), {150, 4065, 1725, 285});
+  Command8 = makeButton(Frame1, QStringLiteral("Repite Tiqueron"), {120, 4350, 1755, 285});
 }
 
 void boletoqp::creaConfiguracion() {
@@ -133,25 +92,31 @@ void boletoqp::creaConfiguracion() {
   Text3[2] = Text3[3] = nullptr;
   double arriba = 270;
   for (const Fila& fila : filas) {
-    *fila.rotulo = rotulo(Frame2, fila.texto, {120, arriba + 30, 3240, 225});
-    Text3[fila.caja] = caja(Frame2, QString(), {3420, arriba, 735, 255});
+    *fila.rotulo = makeLabel(Frame2, fila.texto, {120, arriba + 30, 3240, 225});
+    Text3[fila.caja] = makeTextBox(Frame2, QString(), {3420, arriba, 735, 255});
     arriba += 255;
   }
-  Label8 = rotulo(Frame2, textosqp::pistaInicio, {120, 1560, 4995, 180});
-  Label9 = rotulo(Frame2, textosqp::reglaCaracteres, {120, 1725, 4995, 165});
-  Command5 = boton(Frame2, QStringLiteral("Cerrar"), {4260, 300, 855, 375});
+  Label8 = makeLabel(Frame2, textosqp::pistaInicio, {120, 1560, 4995, 180});
+  Label9 = makeLabel(Frame2, textosqp::reglaCaracteres, {120, 1725, 4995, 165});
+  Command5 = makeButton(Frame2, QStringLiteral("Cerrar"), {4260, 300, 855, 375});
 }
 
 void boletoqp::creaCruz() {
-  Label16 = rotulo(Frame3, textosqp::desplazarRejilla, {0, 45, 1440, 420});
-  Label16->setWordWrap(true);
-  Text3[7] = caja(Frame3, QString(), {495, 465, 480, 270});
-  Text3[8] = caja(Frame3, QString(), {0, 765, 480, 270});
-  Command10 = boton(Frame3, QStringLiteral("↑"), {480, 735, 480, 450});
-  Command9 = boton(Frame3, QStringLiteral("←"), {-30, 1185, 510, 330});
-  Command11 = boton(Frame3, QStringLiteral("→"), {945, 1185, 495, 330});
-  Command2 = boton(Frame3, QStringLiteral("↓"), {480, 1470, 480, 450});
-  Text5 = caja(Frame3, textosqp::pasoInicial, {480, 1245, 465, 225});
+  Label16 = makeLabel(Frame3, textosqp::desplazarRejilla, {0, 45, 1440, 420}, true);
+  Text3[7] = makeTextBox(Frame3, QString(), {495, 465, 480, 270});
+  Text3[8] = makeTextBox(Frame3, QString(), {0, 765, 480, 270});
+  const CruzFlechas cruz = makeCruzFlechas(Frame3,
+                                           {{480, 735, 480, 450},
+                                            {480, 1470, 480, 450},
+                                            {-30, 1185, 510, 330},
+                                            {945, 1185, 495, 330},
+                                            {480, 1245, 465, 225}},
+                                           textosqp::pasoInicial);
+  Command10 = cruz.arriba;
+  Command2 = cruz.abajo;
+  Command9 = cruz.izquierda;
+  Command11 = cruz.derecha;
+  Text5 = cruz.paso;
 }
 
 void boletoqp::creaMenus() {

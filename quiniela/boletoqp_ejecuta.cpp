@@ -3,7 +3,11 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <cmath>
+#include <limits>
 
+#include "app/boleto/seleccion_parcial.h"
+#include "app/canvas/fitted_text.h"
 #include "app/canvas/twip_geometry.h"
 #include "app/grid/grid.h"
 #include "app/platform/dialogs.h"
@@ -11,6 +15,7 @@
 #include "app/platform/runtime_error.h"
 #include "quiniela/boletoqp.h"
 #include "quiniela/geometria_boletoqp.h"
+#include "quiniela/nombre_jornada.h"
 #include "quiniela/textos_boletoqp.h"
 
 namespace {
@@ -31,8 +36,15 @@ void pintaPrimeraFila(Grid* rejilla, const QColor& color) {
 
 }  // namespace
 
+// A margin box holding a number no field could take keeps the margin in
+// force; "Cerrar" reports such a box.
 double boletoqp::margen() const {
-  return textValue(Text3[1]->text());
+  try {
+    const double m = textValue(Text3[1]->text());
+    if (std::fabs(m) <= std::numeric_limits<qint32>::max()) return m;
+  } catch (const RuntimeError&) {
+  }
+  return margenIzq;
 }
 
 void boletoqp::avisaError(const RuntimeError& error) {
@@ -44,10 +56,6 @@ void boletoqp::muestraPaneles(bool visibles) {
   Frame1->setVisible(visibles);
   Label13->setVisible(visibles);
   Label14->setVisible(visibles);
-}
-
-void boletoqp::fondoColumnas(int hasta, int colorQb) {
-  for (int i = 0; i < qMin(hasta, 8); ++i) ::setBackColor(Text1[i], qbColor(colorQb));
 }
 
 void boletoqp::ejecuta() {
@@ -64,10 +72,12 @@ void boletoqp::ejecuta() {
   setForeColor(qbColor(0));
   muestraPaneles(false);
   Frame2->hide();
-  if (apuestasBoleto > 0) fondoColumnas(apuestasBoleto, 7);
+  if (apuestasBoleto > 0) colorCajasApuestas(cajasColumnas(), apuestasBoleto, 7);
   for (;;) {
-    if (!dibujaBoleto()) return;
-    if (destino < 10) {
+    const Dibujo dibujo = dibujaBoleto();
+    if (dibujo == Dibujo::SinJornada) return;
+    // A ticket the file could not give is shown blank, never printed.
+    if (destino < 10 && dibujo == Dibujo::Hecho) {
       blanquea();
       Frame3->hide();
       imprimeVentana();
@@ -75,7 +85,7 @@ void boletoqp::ejecuta() {
     }
     tablas();
     muestraPaneles(true);
-    if (modoSerie != 1) break;
+    if (modoSerie != 1 || dibujo == Dibujo::SinLeer) break;
     ++boletoActual;
     if (boletoActual > nboletos || boletoActual > primerBoleto + 4) break;
     muestraPaneles(false);
@@ -83,39 +93,47 @@ void boletoqp::ejecuta() {
   setFontName(fuenteVentana);
 }
 
-// Draws the ticket boletoActual; false when it has no matchday and the
-// drawing stops there.
-bool boletoqp::dibujaBoleto() {
+// Draws the ticket boletoActual, and says whether it was read, could not be
+// read, or has no matchday (the drawing stops there).
+boletoqp::Dibujo boletoqp::dibujaBoleto() {
   cls();
   for (Grid* t : tabla) t->clear();
   for (Grid* q : tablaq) q->clear();
   BoletoQuiniela boleto = boletoQuiniela(QString(), QString(), QString(), QString());
+  bool leido = true;
   try {
-    const BoletoLeido leido = desarrollo().boleto(boletoActual);
-    boleto = leido.boleto;
-    napuestas = leido.recuento.napuestas;
-    nboletos = leido.recuento.nboletos;
+    const BoletoLeido deArchivo = desarrollo().boleto(boletoActual);
+    boleto = deArchivo.boleto;
+    napuestas = deArchivo.recuento.napuestas;
+    nboletos = deArchivo.recuento.nboletos;
   } catch (const RuntimeError& error) {
     avisaError(error);
+    leido = false;
+    // Nothing of the file is marked, not even the Pleno al 15 a blank ticket
+    // would get. The matchday of a text file is in its name; an AD243 keeps
+    // the one shown.
+    boleto.plenoLocal = boleto.plenoVisitante = QString();
+    boleto.jornada = tipoFile == 2 ? jornadaDelNombre(nombreArchivo) : Text4->text();
   }
   Text4->setText(boleto.jornada);
   for (QLabel* columna : Text1) columna->clear();
-  if (textValue(Text4->text()) < 1) {
+  if (leido && textValue(Text4->text()) < 1) {
     platform_.dialogs.message(textosqp::faltaJornada, textosqp::tituloFaltaJornada, MessageButtons::Ok,
                               MessageIcon::Stop);
     Text4->setText(QStringLiteral("JJ"));
     muestraPaneles(true);
     Text4->setFocus();
-    return false;
+    return Dibujo::SinJornada;
   }
   setFontSize(9);
   dibujaTextos(boleto);
   setFontSize(tamFuente);
-  Text2->setText(QString::number(nboletos) + QStringLiteral("   Boleto nº") + QString::number(boletoActual));
+  setFittedText(Text2,
+                QString::number(nboletos) + QStringLiteral("   Boleto nº") + QString::number(boletoActual));
   marcaPleno(0, boleto.plenoLocal);
   marcaPleno(1, boleto.plenoVisitante);
   dibujaColumnas(boleto);
-  return true;
+  return leido ? Dibujo::Hecho : Dibujo::SinLeer;
 }
 
 void boletoqp::dibujaTextos(const BoletoQuiniela& boleto) {
@@ -218,10 +236,10 @@ void boletoqp::Command1_Click() {
   }
 }
 
-// A run that would start past the last ticket prints nothing: that page
-// would carry no bets and could spoil a form.
+// A run that would start past the last ticket, or in a file without tickets,
+// prints nothing: that page would carry no bets and could spoil a form.
 void boletoqp::mnuTiqueron_Click() {
-  if (boletoActual > nboletos) {
+  if (nboletos < 1 || boletoActual > nboletos) {
     boletoActual = nboletos;
     return;
   }
@@ -247,20 +265,20 @@ void boletoqp::mnuIF_Click() {
   Command8_Click();
 }
 
+QVector<QWidget*> boletoqp::cajasColumnas() const {
+  return QVector<QWidget*>(std::begin(Text1), std::end(Text1));
+}
+
 void boletoqp::Text1_Click(int i) {
-  apuestasBoleto = qint16(i == 0 ? 2 : i + 1);
-  fondoColumnas(apuestasBoleto, 11);
-  const MessageResult respuesta = platform_.dialogs.message(
-      textosqp::preguntaImpresionParcial(apuestasBoleto), textosqp::tituloImpresionParcial,
-      MessageButtons::OkCancel, MessageIcon::None);
+  const SeleccionParcial seleccion = eligeApuestasParciales(platform_.dialogs, cajasColumnas(), i);
+  apuestasBoleto = qint16(seleccion.apuestas);
   Text3[0]->setText(plainNumber(apuestasBoleto));
-  if (respuesta == MessageResult::Ok) {
-    modoSerie = 3;
-    destino = 10;
-    if (boletoActual > nboletos) boletoActual = nboletos;
-    ejecuta();
-  } else {
-    fondoColumnas(apuestasBoleto, 7);
+  if (!seleccion.aceptada) {
     apuestasBoleto = 0;
+    return;
   }
+  modoSerie = 3;
+  destino = 10;
+  if (boletoActual > nboletos) boletoActual = nboletos;
+  ejecuta();
 }

@@ -6,8 +6,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "app/canvas/eventos_raton.h"
 #include "quiniela/boletoqp.h"
-#include "quiniela/eventos_raton.h"
 #include "quiniela/textos_boletoqp.h"
 
 void boletoqp::conectaEventos() {

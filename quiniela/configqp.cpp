@@ -1,7 +1,6 @@
 #include "quiniela/configqp.h"
 
-#include <exception>
-#include <limits>
+#include <cmath>
 
 #include "app/platform/delimited.h"
 #include "app/platform/file_attributes.h"
@@ -23,14 +22,6 @@ QStringList camposNuevos(const QString& rutaPrograma) {
           QStringLiteral("5"),    QStringLiteral("5"),       rutaPrograma};
 }
 
-qint32 entero32(const QString& texto) {
-  const qint64 valor = textToWhole(texto);
-  if (valor < std::numeric_limits<qint32>::min() || valor > std::numeric_limits<qint32>::max()) {
-    throw RuntimeError(ErrorNumber::Overflow);
-  }
-  return static_cast<qint32>(valor);
-}
-
 }  // namespace
 
 QString campoSignoCerrar(const QString& cajaSigno) {
@@ -38,19 +29,21 @@ QString campoSignoCerrar(const QString& cajaSigno) {
 }
 
 qint16 tamFuenteValido(const QString& texto) {
-  const qint64 tam = textToWhole(texto);
+  // A number of any size is simply not a size: only a small one is rounded.
+  const double valor = textValue(texto);
+  const qint64 tam = std::fabs(valor) < 100 ? roundHalfEven(valor) : 0;
   return tam >= 7 && tam <= 12 ? static_cast<qint16>(tam) : qint16(7);
 }
 
 CalibracionQuiniela calibracionDeCampos(const QStringList& campos) {
   CalibracionQuiniela calibracion;
-  calibracion.inicioX = entero32(campos.at(0));
+  calibracion.inicioX = textToInt32(campos.at(0));
   calibracion.tamFuente = tamFuenteValido(campos.at(1).right(2));
   calibracion.signo = campos.at(2).isEmpty() ? QStringLiteral("x") : campos.at(2).right(1);
-  calibracion.inicioY = entero32(campos.at(3));
+  calibracion.inicioY = textToInt32(campos.at(3));
   if (calibracion.inicioY < 1) calibracion.inicioY = 2085;
   calibracion.margen = textValue(campos.at(4)) < 1 ? QStringLiteral("1") : campos.at(4);
-  calibracion.margenIzq = entero32(calibracion.margen);
+  calibracion.margenIzq = textToInt32(calibracion.margen);
   calibracion.textoReservado = campos.at(5).size() < textoRellenoQp.size() ? textoRellenoQp : campos.at(5);
   return calibracion;
 }
@@ -97,7 +90,7 @@ void ArchivoConfigQp::guardar(const GuardadoQuiniela& guardado) {
 
 QStringList ArchivoConfigQp::leerCampos(int cuantos) {
   QStringList campos;
-  conAtributos([&] {
+  withNormalAttributes(atributos_, ruta(), [&] {
     DelimitedReader lector(readFileBytes(ruta()));
     while (campos.size() < cuantos && !lector.atEnd()) campos.append(lector.next());
   });
@@ -105,17 +98,5 @@ QStringList ArchivoConfigQp::leerCampos(int cuantos) {
 }
 
 void ArchivoConfigQp::escribir(const QByteArray& contenido) {
-  conAtributos([&] { writeFileAtomically(ruta(), contenido); });
-}
-
-void ArchivoConfigQp::conAtributos(const std::function<void()>& operacion) {
-  if (atributos_.exists(ruta())) atributos_.set(ruta(), FileAttribute::Normal);
-  std::exception_ptr fallo;
-  try {
-    operacion();
-  } catch (...) {
-    fallo = std::current_exception();
-  }
-  if (atributos_.exists(ruta())) atributos_.set(ruta(), FileAttribute::ReadOnlyHidden);
-  if (fallo) std::rethrow_exception(fallo);
+  withNormalAttributes(atributos_, ruta(), [&] { writeFileAtomically(ruta(), contenido); });
 }

@@ -9,7 +9,6 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
-#include <functional>
 
 class FileAttributes;
 
@@ -78,9 +77,6 @@ class ArchivoConfigQp {
   // Up to `cuantos` fields of the file.
   QStringList leerCampos(int cuantos);
   void escribir(const QByteArray& contenido);
-  // Runs a read or write with the file's attributes normal, and leaves it
-  // read-only and hidden afterwards, failed or not.
-  void conAtributos(const std::function<void()>& operacion);
 
   QString rutaPrograma_;
   FileAttributes& atributos_;

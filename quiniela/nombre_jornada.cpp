@@ -30,3 +30,7 @@ std::optional<QString> nombreArchivoJornada(const QString& respuesta) {
   const QString jornada = numero ? zeroPadded(roundHalfEven(*numero), 2) : respuesta;
   return QStringLiteral("Qp") + jornada + QStringLiteral(".TXT");
 }
+
+QString jornadaDelNombre(const QString& nombreArchivo) {
+  return nombreArchivo.right(6).left(2);
+}

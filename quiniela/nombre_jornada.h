@@ -12,3 +12,6 @@ inline const QString textoJornadaConRuta = QStringLiteral("La jornada no puede c
 // an empty name. An answer holding '/', '\', ':' or ".." would reach outside
 // the program folder and gives no name at all (std::nullopt).
 std::optional<QString> nombreArchivoJornada(const QString& respuesta);
+
+// The matchday a text file's name carries: the two characters before ".TXT".
+QString jornadaDelNombre(const QString& nombreArchivo);

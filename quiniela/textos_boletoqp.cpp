@@ -1,6 +1,5 @@
 #include "quiniela/textos_boletoqp.h"
 
-#include "app/platform/numbers.h"
 
 namespace textosqp {
 
@@ -54,12 +53,6 @@ const QString preguntaJornada =
 const QString faltaJornada = QStringLiteral("Debe introducir la Jornada!!");
 const QString tituloFaltaJornada = QStringLiteral("Imprimir Boletos");
 
-QString preguntaImpresionParcial(int apuestas) {
-  return QStringLiteral("Ha seleccionado las ") + numberText(apuestas) + salto +
-         QStringLiteral(" Apuestas primeras para Imprimir") + salto +
-         QStringLiteral("Si esta de acuerdo continue?");
-}
-const QString tituloImpresionParcial = QStringLiteral("Imprimir parte del boleto!!");
 
 const QString tituloConfiguracion =
     QStringLiteral("                          Configuración  valores de impresora :");

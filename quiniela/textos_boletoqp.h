@@ -25,10 +25,6 @@ extern const QString preguntaJornada;
 extern const QString faltaJornada;
 extern const QString tituloFaltaJornada;
 
-// Partial print confirmation, with the chosen number of columns.
-QString preguntaImpresionParcial(int apuestas);
-extern const QString tituloImpresionParcial;
-
 // Calibration panel.
 extern const QString tituloConfiguracion;
 extern const QString rotuloApuestas;

@@ -68,7 +68,6 @@ std::unique_ptr<QDialog> buildPropertiesDialog(const QString& path, QWidget* own
   if (!file.isFile()) return nullptr;
 
   auto dialog = std::make_unique<QDialog>(owner);
-  dialog->setModal(true);
   dialog->setWindowTitle(QStringLiteral("Propiedades de ") + file.fileName());
   auto* page = new QVBoxLayout(dialog.get());
 

@@ -7,6 +7,6 @@
 class QDialog;
 class QWidget;
 
-// The window, modal and owned by `owner`, not yet shown; none when `path` is
-// not an existing file.
+// The window, not modal, owned by `owner` and not yet shown; none when
+// `path` is not an existing file.
 std::unique_ptr<QDialog> buildPropertiesDialog(const QString& path, QWidget* owner);

@@ -2,13 +2,14 @@
 
 #include <QDialog>
 #include <QFileInfo>
+#include <QPointer>
+#include <QWidget>
 #include <memory>
 
 #include "version/properties_dialog.h"
 
 #ifdef Q_OS_WIN
 #include <QDir>
-#include <QWidget>
 #include <string>
 
 // windows.h must come before shellapi.h.
@@ -38,20 +39,24 @@ bool shellProperties(const QString& path, QWidget* owner) {
 }  // namespace
 #endif
 
-PropertiesShownBy mostrarPropiedades(const QString& path, QWidget* owner) {
+bool mostrarPropiedades(const QString& path, QWidget* owner) {
 #ifdef Q_OS_WIN
-  return shellProperties(path, owner) ? PropertiesShownBy::System : PropertiesShownBy::Nobody;
+  return shellProperties(path, owner);
 #else
-  return showProperties(path, owner, askFileManager);
+  return showProperties(path, owner, askSessionFileManager);
 #endif
 }
 
-PropertiesShownBy showProperties(const QString& path, QWidget* owner,
-                                 const std::function<bool(const QString&)>& fileManager) {
-  if (!QFileInfo(path).isFile()) return PropertiesShownBy::Nobody;
-  if (fileManager(path)) return PropertiesShownBy::System;
-  const std::unique_ptr<QDialog> dialog = buildPropertiesDialog(path, owner);
-  if (!dialog) return PropertiesShownBy::Nobody;
-  dialog->exec();
-  return PropertiesShownBy::Program;
+bool showProperties(const QString& path, QWidget* owner, const FileManagerRequest& fileManager) {
+  if (!QFileInfo(path).isFile()) return false;
+  fileManager(path, owner, [path, window = QPointer<QWidget>(owner), owned = owner != nullptr](bool shown) {
+    // A window closed meanwhile gets no sheet.
+    if (shown || (owned && !window)) return;
+    std::unique_ptr<QDialog> dialog = buildPropertiesDialog(path, window);
+    // The file may have gone meanwhile.
+    if (!dialog) return;
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog.release()->show();
+  });
+  return true;
 }

@@ -8,6 +8,7 @@
 
 #include "app/canvas/control_painter.h"
 #include "app/canvas/twip_geometry.h"
+#include "app/canvas/window_keys.h"
 #include "app/platform/runtime_error.h"
 #include "app/printer/printer.h"
 
@@ -110,9 +111,23 @@ void TwipWindow::paintImage(QPainter& painter) const {
   painter.restore();
 }
 
+void TwipWindow::setVisible(bool visible) {
+  if (visible) {
+    dropDefaultButtons(*this);
+    settleAccessKeyClashes(*this, menuBar_);
+  }
+  QDialog::setVisible(visible);
+}
+
 void TwipWindow::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
     event->ignore();
+    return;
+  }
+  if (isEnterKey(*event)) {
+    // Never the dialog's default button: only a button with the focus.
+    pressFocusedButton(*this);
+    event->accept();
     return;
   }
   QDialog::keyPressEvent(event);

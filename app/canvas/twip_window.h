@@ -66,6 +66,10 @@ class TwipWindow : public QDialog {
   bool autoRedraw() const { return autoRedraw_; }
   const QVector<DrawnText>& drawnTexts() const { return texts_; }
 
+  // Before the window first shows: no default buttons, and the menu bar's
+  // access keys settled (window_keys.h).
+  void setVisible(bool visible) override;
+
   // Sends the window image (background, persistent drawn text, every visible
   // control with its content) to `printer` as one page. Throws RuntimeError
   // 482 when printing fails.
@@ -76,6 +80,7 @@ class TwipWindow : public QDialog {
 
  protected:
   // Escape does not close a window of this program: only its close box does.
+  // Enter presses the focused button and nothing else.
   void keyPressEvent(QKeyEvent* event) override;
 
  private:

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <exception>
 
 #include "app/platform/runtime_error.h"
 
@@ -39,4 +40,17 @@ void SystemFileAttributes::set(const QString& path, FileAttribute attribute) {
 
 bool SystemFileAttributes::exists(const QString& path) const {
   return !path.isEmpty() && QFileInfo::exists(path);
+}
+
+void withNormalAttributes(FileAttributes& attributes, const QString& path,
+                          const std::function<void()>& operation) {
+  if (attributes.exists(path)) attributes.set(path, FileAttribute::Normal);
+  std::exception_ptr failure;
+  try {
+    operation();
+  } catch (...) {
+    failure = std::current_exception();
+  }
+  if (attributes.exists(path)) attributes.set(path, FileAttribute::ReadOnlyHidden);
+  if (failure) std::rethrow_exception(failure);
 }

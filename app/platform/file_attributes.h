@@ -1,6 +1,7 @@
 #pragma once
 // The attributes the calibration files keep between uses.
 #include <QString>
+#include <functional>
 
 enum class FileAttribute { Normal, ReadOnlyHidden };
 
@@ -21,3 +22,9 @@ class SystemFileAttributes : public FileAttributes {
   void set(const QString& path, FileAttribute attribute) override;
   bool exists(const QString& path) const override;
 };
+
+// Runs `operation` on the file at `path` with its attributes normal, then
+// leaves it read-only and hidden, failed or not (a file the operation creates
+// too); a failure of the operation is thrown after that.
+void withNormalAttributes(FileAttributes& attributes, const QString& path,
+                          const std::function<void()>& operation);

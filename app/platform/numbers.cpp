@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <cmath>
+#include <limits>
 
 #include "app/platform/runtime_error.h"
 
@@ -92,6 +93,31 @@ qint64 roundHalfEven(double value) {
 
 qint64 textToWhole(const QString& text) {
   return roundHalfEven(textValue(text));
+}
+
+namespace {
+
+template <typename Whole>
+Whole toWhole(double value) {
+  const qint64 rounded = roundHalfEven(value);
+  if (rounded < std::numeric_limits<Whole>::min() || rounded > std::numeric_limits<Whole>::max())
+    throw RuntimeError(ErrorNumber::Overflow);
+  return static_cast<Whole>(rounded);
+}
+
+}  // namespace
+
+qint32 toInt32(double value) {
+  return toWhole<qint32>(value);
+}
+qint16 toInt16(double value) {
+  return toWhole<qint16>(value);
+}
+qint32 textToInt32(const QString& text) {
+  return toInt32(textValue(text));
+}
+qint16 textToInt16(const QString& text) {
+  return toInt16(textValue(text));
 }
 
 QString zeroPadded(qint64 value, int digits) {

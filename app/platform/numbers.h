@@ -27,6 +27,14 @@ qint64 roundHalfEven(double value);
 // A text read into a whole-number field: textValue then roundHalfEven.
 qint64 textToWhole(const QString& text);
 
+// A number stored into a 32-bit or 16-bit whole-number field, rounded as
+// roundHalfEven; one that does not fit the field throws RuntimeError 6, so
+// the field keeps its old value.
+qint32 toInt32(double value);
+qint16 toInt16(double value);
+qint32 textToInt32(const QString& text);
+qint16 textToInt16(const QString& text);
+
 // Zero-padded to at least `digits` digits: (7, 2) -> "07", (-5, 2) -> "-05".
 QString zeroPadded(qint64 value, int digits);
 

@@ -135,7 +135,29 @@ TEST_F(AyudaTest, EachIndexEntryOfTheShippedTextShowsItsSectionAndIndiceComesBac
   w->Command3->click();
   EXPECT_EQ(seleccionadas(list), (QVector<int>{2, 19}));
   EXPECT_TRUE(aLaVista(list, 2));
-  EXPECT_EQ(list->item(2)->text(), QStringLiteral("    3  INDICE"));
+  EXPECT_EQ(list->item(2)->text(), QStringLiteral("    3  ÍNDICE"));
+}
+
+// The entry eight below the heading is only scrolled to: a search that had
+// selected it must not get it printed with the section.
+TEST_F(AyudaTest, AJumpLeavesTheEntryShownBelowTheHeadingOutOfThePrint) {
+  QByteArray texto;
+  for (int posicion = 0; posicion < 40; ++posicion)
+    texto += posicion == 8                      ? "Series de cinco\r\n"
+             : posicion == 25                   ? "=== Series de cinco ===\r\n"
+             : posicion == 30 || posicion == 33 ? "cinta adhesiva\r\n"
+                                                : "texto\r\n";
+  const auto w = abre(texto);
+  w->Text1->setText("cinta");
+  w->Command1->click();
+  ASSERT_EQ(seleccionadas(w->List1), (QVector<int>{30, 33}));
+  QListWidget* list = w->List1;
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(8)).center());
+  EXPECT_TRUE(aLaVista(list, 33));
+  w->Command2->click();
+  EXPECT_EQ(
+      printer.lines.join(u'|').toStdString(),
+      "10  Series de cinco|10  === Series de cinco ===|10  cinta adhesiva|10 Vadrilo , Ayuda ---------");
 }
 
 TEST_F(AyudaTest, PrintsTheSelectedLinesInTenPointsThenTheClosingLine) {

@@ -35,7 +35,8 @@ TEST(ConfigQp, EachFieldIsReadByItsRule) {
     lista[campo] = texto;
     EXPECT_EQ(leido(calibracionDeCampos(lista)), esperado) << campo << ": " << texto;
   }
-  for (const auto& [caja, tam] : {std::pair{"1", 7}, {"12", 12}, {"12.5", 12}, {"13", 7}, {"abc", 7}})
+  for (const auto& [caja, tam] : {std::pair{"1", 7}, {"12", 12}, {"12.5", 12}, {"13", 7}, {"abc", 7},
+                                  {"99999999999999999999", 7}, {"-9", 7}})
     EXPECT_EQ(tamFuenteValido(caja), tam) << caja;
 }
 

@@ -64,3 +64,43 @@ TEST_F(VentanaQp, NavigationStaysWithinTheFile) {
     EXPECT_EQ(enPantalla(*w), boletoDe(hasta, 8, plenoDe(hasta)));
   }
 }
+
+TEST_F(VentanaQp, AFileWithoutWholeTicketsLeavesNothingToPrint) {
+  carpeta.write("AD243", archivoAD243(3));
+  auto w = abre();
+  ASSERT_EQ(w->nboletos, 3);
+  for (int bytes : {125, 247}) {
+    // The header promises five tickets that the file does not hold.
+    carpeta.write("AD243", archivoAD243(0, 40, 5) + QByteArray(bytes - 124, '1'));
+    dialogos.answer(MessageResult::Yes);
+    w->mnuAbrir_Click();
+    EXPECT_EQ(std::pair(w->napuestas, w->nboletos), std::pair(0, 0)) << bytes;
+    w->Command1->click();
+    w->mnuTiqueron_Click();
+    EXPECT_TRUE(impresora.documents().isEmpty()) << bytes;
+  }
+}
+
+TEST_F(VentanaQp, ATextFileThatGoesAwayOrShrinksIsReportedAndNothingPrinted) {
+  const QString desaparecido = errorDescription(ErrorNumber::FileNotFound) + "53";
+  const QString acortado = errorDescription(ErrorNumber::InputPastEnd) + "62";
+  for (const auto& [despues, mensaje] :
+       {std::pair{QByteArray(), desaparecido}, {archivoTexto(9), acortado}}) {
+    carpeta.write("Qp07.TXT", archivoTexto(24));
+    auto w = abre("7");
+    if (despues.isEmpty())
+      QFile::remove(carpeta.file("Qp07.TXT"));
+    else
+      carpeta.write("Qp07.TXT", despues);
+    dialogos.forget();
+    w->Command1->click();  // ticket 2
+    ASSERT_EQ(dialogos.shown().size(), 1);
+    EXPECT_EQ(dialogos.last().text, mensaje);
+    EXPECT_EQ(w->Text4->text(), "07") << "the matchday of the name";
+    EXPECT_TRUE(impresora.documents().isEmpty());
+    EXPECT_EQ(enPantalla(*w), QString(114, ' '));
+    EXPECT_FALSE(w->Frame1->isHidden() || w->Label13->isHidden());
+    w->mnuTiqueron_Click();  // a run stops at the first ticket it cannot read
+    EXPECT_EQ(std::pair(int(dialogos.shown().size()), int(impresora.documents().size())), std::pair(2, 0));
+  }
+}

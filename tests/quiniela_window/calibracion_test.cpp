@@ -85,3 +85,70 @@ TEST_F(CalibracionQp, TheArrowCrossMovesTheGridByTheStepAndRestaurarBringsItBack
   w->done(0);
   EXPECT_EQ(QStringList({camposConfig().at(0), camposConfig().at(3)}), QStringList({"-30", "2085"}));
 }
+
+TEST_F(CalibracionQp, NumbersNoFieldCanHoldAreReportedKeptOutAndNeverSaved) {
+  const QString desbordamiento = errorDescription(ErrorNumber::Overflow) + " Nº  6";
+  const QString enorme = "99999999999999999999", grande = "3000000000";
+  // Box (Text3 index, or 5 for the step box), typed text, message or none, state after.
+  const std::tuple<int, QString, QString, const char*> casos[] = {
+      {1, enorme, desbordamiento, "-30 2085 3100 x 9 1 | 9115 9355 11260 3070,2085"},
+      {1, grande, desbordamiento, "-30 2085 3100 x 9 1 | 9115 9355 11260 3070,2085"},
+      {1, "-5", "", "-30 2085 -5 x 9 1 | 6015 6255 8160 -35,2085"},
+      {8, enorme, desbordamiento, "-30 2085 3100 x 9 1 | 9115 9355 11260 3070,2085"},
+      {8, grande, desbordamiento, "-30 2085 3100 x 9 1 | 9115 9355 11260 3070,2085"},
+      {8, "-5", "", "-5 2085 3100 x 9 1 | 9115 9355 11260 3095,2085"},
+      {7, enorme, desbordamiento, "-30 2085 3100 x 9 1 | 9115 9355 11260 3070,2085"},
+      {7, "-2147483649", desbordamiento, "-30 2085 3100 x 9 1 | 9115 9355 11260 3070,2085"},
+      {7, "-5", "", "-30 2270 3100 x 9 1 | 9115 9355 11260 3070,2270"},
+      {6, enorme, "", "-30 2085 3100 x 7 1 | 9115 9355 11260 3070,2085"},
+      {6, "-5", "", "-30 2085 3100 x 7 1 | 9115 9355 11260 3070,2085"}};
+  for (const auto& [caja, texto, mensaje, esperado] : casos) {
+    SCOPED_TRACE(testing::Message() << "Text3(" << caja << ") " << texto.toStdString());
+    QFile::remove(carpeta.file("configqp.cfg"));
+    auto w = abre();
+    w->mnuConfigura_Click();
+    w->Text3[caja]->setText(texto);
+    dialogos.forget();
+    w->Command5->click();
+    EXPECT_EQ(dialogos.shown().size(), mensaje.isEmpty() ? 0 : 1);
+    if (!mensaje.isEmpty()) {
+      EXPECT_EQ(dialogos.last().text, mensaje);
+    }
+    EXPECT_EQ(estado(*w), esperado);
+    // What is saved is what is in force.
+    EXPECT_EQ(QStringList({camposConfig().at(0), camposConfig().at(4)}),
+              QStringList({QString::number(w->inicioX), QString::number(w->margenIzq)}));
+  }
+}
+
+TEST_F(CalibracionQp, TheBetsBoxAndTheStepBoxTakeAnyNumberWithoutEndingTheProgram) {
+  auto w = abre();
+  const QString desbordamiento = errorDescription(ErrorNumber::Overflow) + " Nº  6";
+  // Text3(0) clicked: the next of the cycle 2..8, or a report and no change.
+  for (const auto& [texto, apuestas, mensajes] :
+       {std::tuple{"99999999999999999999", 8, 1}, {"3000000000", 2, 0}, {"-5", 2, 0}, {"7", 8, 0}}) {
+    w->apuestasBoleto = 8;
+    w->Text3[0]->setText(texto);
+    dialogos.forget();
+    w->Text3_Click(0);
+    EXPECT_EQ(std::tuple(w->apuestasBoleto, w->Text3[0]->text(), int(dialogos.shown().size())),
+              std::tuple(qint16(apuestas), QString::number(apuestas), mensajes))
+        << texto;
+  }
+  // The step box, then the right arrow: an offset that would not fit stays.
+  for (const auto& [paso, x, mensajes] : {std::tuple{QString("99999999999999999999"), -30, 1},
+                                          {"3000000000", -30, 1},
+                                          {QString(400, '9'), -30, 1},
+                                          {"-5", -35, 0}}) {
+    w->inicioX = -30;
+    w->Text5->setText(paso);
+    dialogos.forget();
+    w->Command11->click();
+    EXPECT_EQ(std::pair(w->inicioX, int(dialogos.shown().size())), std::pair(x, mensajes))
+        << paso.left(20).toStdString();
+    if (mensajes) {
+      EXPECT_EQ(dialogos.last().text, desbordamiento);
+    }
+    EXPECT_EQ(w->Text3[8]->text(), QString::number(x));
+  }
+}

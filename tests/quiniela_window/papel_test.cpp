@@ -1,10 +1,10 @@
-// What reaches paper: marks at their boxes' centres, texts at their pen positions, nothing else.
+// What reaches paper: marks inked at their boxes' centres, texts at their pen positions, nothing else.
 #include <QFile>
-#include <QImage>
-#include <QPainter>
+#include <QLineF>
 
 #include "app/canvas/twip_geometry.h"
 #include "tests/quiniela_window/ventana_qp.h"
+#include "tests/support/ink.h"
 
 // The form's boxes in the grid frame, in twips: columns of 3 x 14 boxes, Pleno al 15 of 4.
 const QRectF columnasBoleto[8] = {{330, 260, 4035, 630},  {315, 900, 4050, 645},  {315, 1535, 4050, 645},
@@ -12,63 +12,102 @@ const QRectF columnasBoleto[8] = {{330, 260, 4035, 630},  {315, 900, 4050, 645},
                                   {315, 4085, 4050, 645}, {330, 4725, 4050, 660}};
 const QRectF plenoBoleto[2] = {{60, 1710, 285, 885}, {30, 4500, 285, 885}};
 
+// A mark's box on paper, cut by its grid (the Pleno al 15's is wider than its grid), and the
+// centre of the whole box, where the mark's ink belongs.
+struct Marca {
+  QRect caja;
+  QPointF centro;
+};
+
 TEST_F(VentanaQp, MarksAndTextsLieWhereTheFormWantsThemAndNothingElseReachesPaper) {
+  const double tolerancia = 0.1 * kTwipsPerMm;
   const struct {
     const char* calibracion;  // configqp.cfg; none: a new file
     double margen, x, y;
-  } casos[] = {{nullptr, 3100, -30, 2085},
-               {R"("-15","True 09","000640x","2270","0","r")", 1, -15, 2270},
-               {R"("140","True 09","000640x","1990","3000","r")", 3000, 140, 1990}};
+    int columnas;  // below 8: a partial print of the first columns
+  } casos[] = {{nullptr, 3100, -30, 2085, 8},
+               {R"("-15","True 09","000640x","2270","0","r")", 1, -15, 2270, 8},
+               {R"("140","True 09","000640x","1990","3000","r")", 3000, 140, 1990, 8},
+               {nullptr, 3100, -30, 2085, 3}};
   for (const auto& c : casos) {
-    SCOPED_TRACE(testing::Message() << "margin " << c.margen << ", x " << c.x);
+    SCOPED_TRACE(testing::Message() << "margin " << c.margen << ", x " << c.x << ", columns " << c.columnas);
     QFile::remove(carpeta.file("configqp.cfg"));
     if (c.calibracion) carpeta.write("configqp.cfg", c.calibracion);
     carpeta.write("AD243", archivoAD243(3));
     auto w = abre();
+    if (c.columnas < 8) {
+      dialogos.answer(MessageResult::Ok);
+      w->Text1_Click(c.columnas - 1);
+    }
     w->Command1->click();
     const QString pdf = impresora.documents().last();
 
-    // Ticket 2: the centres of its marks and the top-left corners of its texts.
-    QVector<std::pair<QString, QPointF>> esperado;
-    const QString boleto = boletoDe(2, 8, plenoDe(2));
+    // Ticket 2: the boxes of its marks and the top-left corners of its texts.
+    const QPointF marco(c.margen + c.x, c.y);  // the grid frame's top-left on paper
+    QVector<Marca> marcas;
+    const QString boleto = boletoDe(2, c.columnas, plenoDe(2));
     for (int i = 0; i < boleto.size(); ++i) {
       if (boleto[i] == ' ') continue;
       const bool pleno = i >= 112;  // else column i / 14, match i % 14 + 1
-      const QRectF& caja = pleno ? plenoBoleto[i - 112] : columnasBoleto[i / 14];
-      const QPointF centro(
-          pleno ? 155 : (13.5 - i % 14) * 290,
-          ((pleno ? u"012M"_s : u"1X2"_s).indexOf(boleto[i]) + 0.5) * caja.height() / (pleno ? 4 : 3));
-      esperado.append({"x", QPointF(c.margen + c.x, c.y) + caja.topLeft() + centro});
+      const QRectF rejilla = (pleno ? plenoBoleto[i - 112] : columnasBoleto[i / 14]).translated(marco);
+      const double alto = rejilla.height() / (pleno ? 4 : 3);
+      const int fila = int((pleno ? u"012M"_s : u"1X2"_s).indexOf(boleto[i]));
+      const QRectF caja =
+          pleno ? QRectF(0, fila * alto, 310, alto) : QRectF((13 - i % 14) * 290, fila * alto, 290, alto);
+      const QRectF enPapel = caja.translated(rejilla.topLeft());
+      marcas.append({enPapel.intersected(rejilla).toAlignedRect(), enPapel.center()});
     }
-    esperado.append({"AD243....", {c.margen + 3600, 1900}});
+    QVector<std::pair<QString, QPointF>> textos = {{"AD243....", {c.margen + 3600, 1900}}};
     for (const auto& [texto, y] :
          {std::pair{"J07", 3600}, {"24", 4410}, {"16", 4610}, {"3", 5010}, {"2", 5210}})
-      esperado.append({texto, {c.margen + 4820 + c.x, double(y)}});
+      textos.append({texto, {c.margen + 4820 + c.x, double(y)}});
+
     const QVector<PdfWord> todas = pdfWords(pdf);
     QVector<PdfWord> palabras = todas;
-    for (const auto& [texto, punto] : esperado) {
+    for (const auto& [texto, punto] : textos) {
       const auto encontrada = std::find_if(palabras.begin(), palabras.end(), [&](const PdfWord& p) {
-        const QPointF lugar = p.text == "x" ? p.box.center() : p.box.topLeft();
-        return p.text == texto && QLineF(lugar, punto).length() <= 0.1 * kTwipsPerMm;
+        return p.text == texto && QLineF(p.box.topLeft(), punto).length() <= tolerancia;
       });
       ASSERT_NE(encontrada, palabras.end())
           << texto.toStdString() << " at " << punto.x() << ", " << punto.y();
       palabras.erase(encontrada);
     }
+    const auto marcasEnTexto = palabras.removeIf([](const PdfWord& p) { return p.text == "x"; });
+    EXPECT_EQ(marcasEnTexto, marcas.size());
     for (const PdfWord& sobra : palabras) ADD_FAILURE() << "on paper: " << sobra.text.toStdString();
 
-    // No ink but the words': no grid lines, rulers or borders (panels would be words).
-    if (&c != casos) continue;
+    // Each mark's ink centred in its box.
     const QRect billete = twipRect(w->Frame4).toRect().adjusted(-100, -100, 100, 100);
-    QImage imagen = renderPdfPage(pdf, 1, billete);
-    ASSERT_EQ(imagen.size(), billete.size());
-    QPainter blanqueo(&imagen);
-    for (const PdfWord& p : todas)
-      blanqueo.fillRect(p.box.adjusted(-20, -20, 20, 20).translated(-billete.topLeft()), Qt::white);
-    blanqueo.end();
-    int tintaSuelta = 0;
-    for (int y = 0; y < imagen.height(); ++y)
-      for (int x = 0; x < imagen.width(); ++x) tintaSuelta += imagen.constScanLine(y)[x] <= 160;
-    EXPECT_EQ(tintaSuelta, 0);
+    const PageInk tinta(pdf, 1, billete);
+    ASSERT_EQ(tinta.area(), billete);
+    for (const Marca& m : marcas) {
+      const std::optional<QPointF> centro = tinta.centreIn(m.caja);
+      ASSERT_TRUE(centro) << "no ink in the box at " << m.centro.x() << ", " << m.centro.y();
+      EXPECT_LE(QLineF(*centro, m.centro).length(), tolerancia)
+          << "ink centred at " << centro->x() << ", " << centro->y() << ", box centre " << m.centro.x()
+          << ", " << m.centro.y();
+    }
+    if (c.columnas < 8) {
+      QRect siguientes;
+      for (int b = c.columnas; b < 8; ++b) siguientes |= columnasBoleto[b].translated(marco).toAlignedRect();
+      EXPECT_TRUE(tinta.boundsIn(siguientes).isNull()) << "ink in the columns left out";
+    }
+
+    // No ink but the marks' and the texts': no grid lines, rulers or borders (panels would be words).
+    int deMarcas = 0;
+    for (const InkBlob& mancha : tinta.blobs()) {
+      const auto dentro = [&mancha](const QRect& caja) {
+        return caja.adjusted(-1, -1, 1, 1).contains(mancha.box);
+      };
+      if (std::any_of(marcas.begin(), marcas.end(), [&](const Marca& m) { return dentro(m.caja); })) {
+        ++deMarcas;
+      } else if (std::none_of(todas.begin(), todas.end(), [&](const PdfWord& p) {
+                   return p.text != "x" && dentro(p.box.adjusted(-20, -20, 20, 20).toAlignedRect());
+                 })) {
+        ADD_FAILURE() << "ink at " << mancha.box.x() << ", " << mancha.box.y() << ", " << mancha.box.width()
+                      << " x " << mancha.box.height();
+      }
+    }
+    EXPECT_GE(deMarcas, marcas.size());
   }
 }

@@ -16,12 +16,13 @@ namespace {
 
 // A record of one string table (none when `table` is empty).
 QByteArray record(std::u16string productVersion, std::vector<std::uint32_t> translations = {0x04B00C0A},
-                  std::u16string table = u"0C0A04B0") {
+                  std::u16string table = u"0C0A04B0", std::u16string fileVersion = u"2.00.0007",
+                  std::u16string productName = u"Prueba") {
   VersionRecordContents c;
   if (!table.empty())
     c.stringTables = {{std::move(table),
-                       {{u"FileVersion", u"2.00.0007"},
-                        {u"ProductName", u"Prueba"},
+                       {{u"FileVersion", std::move(fileVersion)},
+                        {u"ProductName", std::move(productName)},
                         {u"ProductVersion", std::move(productVersion)}}}};
   c.translations = std::move(translations);
   const std::vector<std::uint8_t> r = buildVersionRecord(c);
@@ -123,15 +124,21 @@ TEST(FileVersionInfo, FilesWithoutAUsableRecordLeaveTheFieldsAlone) {
   for (const qsizetype length : {qsizetype(16), qsizetype(63), elf.size() / 2})
     files.append({QStringLiteral("elf%1").arg(length), elf.left(length)});
 
+  // Damage to the ProductVersion entry alone leaves the entries before it readable.
+  const QStringList productVersionDamaged{"entrada_larga", "clave_cortada", "valor_vacio"};
+
   const TempFolder folder;
-  folder.write("anterior", peFile(record(u"9.99.9999")));
+  folder.write("anterior",
+               peFile(record(u"9.99.9999", {0x04B00C0A}, u"0C0A04B0", u"9.00.0009", u"Anterior")));
   QDir(folder.path()).mkdir("carpeta");
   for (const auto& [name, content] : files) {
     if (!content.isNull()) folder.write(name, content);
     CFileVersionInfo info;
     info.FullPathName(folder.file("anterior"));
     info.FullPathName(folder.file(name));
-    ASSERT_EQ(fields(info), (QStringList{"9.99.9999", "2.00.0007", "Prueba"})) << qPrintable(name);
+    const std::string expected =
+        productVersionDamaged.contains(name) ? "9.99.9999|2.00.0007|Prueba" : "9.99.9999|9.00.0009|Anterior";
+    ASSERT_EQ(fields(info).join(u'|').toStdString(), expected) << qPrintable(name);
     ASSERT_EQ(productVersionOf(folder.file(name)), QString()) << qPrintable(name);
   }
 }

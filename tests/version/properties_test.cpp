@@ -7,7 +7,7 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QMap>
-#include <QTimer>
+#include <QPointer>
 
 #include "tests/support/temp_folder.h"
 #include "version/properties_dialog.h"
@@ -47,28 +47,56 @@ TEST(PropertiesDialog, ShowsNameFolderSizeDatesAndVersionTexts) {
     EXPECT_FALSE(buildPropertiesDialog(path, nullptr)) << qPrintable(path);
 }
 
-TEST(ShowProperties, TheFileManagerIsAskedFirstAndTheOwnWindowOpensWhenItDoesNotAnswer) {
-  for (const bool answers : {true, false}) {
-    QStringList asked;
-    QString title;
-    QTimer::singleShot(0, [&] {
-      if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-        title = dialog->windowTitle();
-        dialog->reject();
-      }
-    });
-    const PropertiesShownBy shownBy = showProperties(kProgram.filePath(), nullptr, [&](const QString& path) {
+// A file manager that holds the request until the test answers it.
+struct HeldRequest {
+  FileManagerRequest request() {
+    return [this](const QString& path, QObject* context, const FileManagerAnswer& answered) {
       asked << path;
-      return answers;
-    });
-    QCoreApplication::processEvents();
-    EXPECT_EQ(asked, QStringList{kProgram.filePath()});
-    EXPECT_EQ(shownBy, answers ? PropertiesShownBy::System : PropertiesShownBy::Program);
-    EXPECT_EQ(title, answers ? QString() : "Propiedades de " + kProgram.fileName());
+      contexts << context;
+      answer = answered;
+    };
   }
+  QStringList asked;
+  QObjectList contexts;
+  FileManagerAnswer answer;
+};
+
+TEST(ShowProperties, ReturnsBeforeTheFileManagerAnswersAndOpensTheOwnWindowWhenItFails) {
+  for (const bool shown : {true, false}) {
+    QWidget owner;
+    HeldRequest fileManager;
+    ASSERT_TRUE(showProperties(kProgram.filePath(), &owner, fileManager.request()));
+    EXPECT_EQ(fileManager.asked, QStringList{kProgram.filePath()});
+    EXPECT_EQ(fileManager.contexts, QObjectList{&owner});
+    EXPECT_TRUE(owner.findChildren<QDialog*>().isEmpty());
+    fileManager.answer(shown);
+    const QList<QDialog*> dialogs = owner.findChildren<QDialog*>();
+    ASSERT_EQ(dialogs.size(), shown ? 0 : 1);
+    if (shown) continue;
+    const QPointer<QDialog> dialog = dialogs.first();
+    EXPECT_EQ(dialog->windowTitle(), "Propiedades de " + kProgram.fileName());
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->windowModality(), Qt::NonModal);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    dialog->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(dialog.isNull());
+  }
+
+  // An answer that comes after its window was closed opens nothing.
+  HeldRequest late;
+  auto owner = std::make_unique<QWidget>();
+  showProperties(kProgram.filePath(), owner.get(), late.request());
+  owner.reset();
+  const int windows = QApplication::topLevelWidgets().size();
+  late.answer(false);
+  EXPECT_EQ(QApplication::topLevelWidgets().size(), windows);
+
   const QString missing = kProgram.filePath() + ".no_existe";
-  EXPECT_EQ(showProperties(missing, nullptr, [](const QString&) { return true; }), PropertiesShownBy::Nobody);
-  EXPECT_EQ(mostrarPropiedades(missing, nullptr), PropertiesShownBy::Nobody);
+  HeldRequest nobody;
+  EXPECT_FALSE(showProperties(missing, nullptr, nobody.request()));
+  EXPECT_TRUE(nobody.asked.isEmpty());
+  EXPECT_FALSE(mostrarPropiedades(missing, nullptr));
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "version/version_record_builder.h"
 
 namespace {
@@ -11,6 +13,20 @@ namespace {
 const VersionRecord kProgram = buildVersionRecord(programVersionContents(1, 0, 51));
 const char* const kPaths[] = {"\\", "\\VarFileInfo\\Translation",
                               "\\StringFileInfo\\0C0A04B0\\ProductVersion"};
+
+TEST(VersionRecord, BuilderRefusesBlocksBeyondSixteenBitLengths) {
+  // Without translations the comment ends the record: each character is two more bytes.
+  VersionRecordContents contents = programVersionContents(1, 0, 51);
+  contents.translations.clear();
+  contents.stringTables[0].strings.push_back({u"Comments", std::u16string(30000, u'x')});
+  std::u16string& comment = contents.stringTables[0].strings.back().second;
+  comment.append((0xFFFE - buildVersionRecord(contents).size()) / 2, u'x');
+  const VersionRecord longest = buildVersionRecord(contents);
+  ASSERT_EQ(longest.size(), 0xFFFEu);
+  EXPECT_EQ(longest[0] | longest[1] << 8, 0xFFFE);
+  comment += u'x';
+  EXPECT_THROW(buildVersionRecord(contents), std::length_error);
+}
 
 TEST(VersionRecord, TruncatedOrDamagedRecordsNeverLeadOutsideThemselves) {
   for (std::size_t at = 0; at < kProgram.size(); ++at) {

@@ -1,9 +1,10 @@
-// The grid: cell geometry, what its painting leaves, cells kept through changes.
+// The grid: cell geometry, what its painting leaves, cells kept through changes, pointer moves.
 #include "app/grid/grid.h"
 
 #include <gtest/gtest.h>
 
 #include <QPainter>
+#include <QTest>
 
 #include "tests/support/error_number.h"
 
@@ -51,6 +52,19 @@ TEST(PaintGrid, PaintsWithinItsColumnsAndItsRectangleOnly) {
     EXPECT_EQ(image.pixelColor(edge + 10, 150), QColor(Qt::gray)) << width;
     EXPECT_EQ(image.pixelColor(50, 210), QColor(Qt::gray)) << width;
   }
+}
+
+// The help line follows the pointer over a grid, no button held.
+TEST(GridWidget, TellsOfPointerMovesOverItWithoutAButton) {
+  Grid grid;
+  grid.resize(200, 100);
+  grid.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&grid));
+  int moves = 0;
+  QObject::connect(&grid, &Grid::mouseMoved, [&moves] { ++moves; });
+  QTest::mouseMove(&grid, QPoint(50, 50));
+  QTest::mouseMove(&grid, QPoint(120, 60));
+  EXPECT_EQ(moves, 2);
 }
 
 }  // namespace

@@ -2,12 +2,14 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineF>
+#include <QPainter>
 #include <algorithm>
 
 #include "app/canvas/twip_geometry.h"
 #include "app/canvas/twip_window.h"
 #include "app/grid/grid.h"
 #include "tests/app/canvas/paper.h"
+#include "tests/support/ink.h"
 
 namespace {
 
@@ -73,13 +75,21 @@ TEST_P(MarkTest, MarksAndDrawnTextLandInPlaceAndPrintLookLeavesNoLine) {
   const QRectF columnTwips(330, 260, 4035, 630), plenoTwips(60, 1710, 285, 885);
   Grid* column = addGrid(frame, columnTwips, 3, 14, 290, font, printLook);
   Grid* pleno = addGrid(frame, plenoTwips, 4, 1, 310, font, printLook);
-  QVector<QPointF> centres;
+  // Each mark's box on paper, where its ink should be centred, and the part of it where the ink is
+  // looked for: inside its grid (the last pools column and the Pleno al 15's reach past it) and
+  // short of the lines and the border.
+  QVector<std::pair<QRect, QPointF>> marks;
+  const auto mark = [&marks](const QRectF& box, const QRectF& grid) {
+    marks.append(
+        {box.intersected(grid.translated(600, 400)).adjusted(16, 16, -16, -16).toRect(), box.center()});
+  };
   for (int col = 0; col < 14; ++col) {
-    column->setTextMatrix(col * 2 % 3, col, "x");
-    centres << QPointF(930 + 290 * col + 145, 660 + 210 * (col * 2 % 3) + 105);
+    const int row = col * 2 % 3;
+    column->setTextMatrix(row, col, "x");
+    mark(QRectF(930 + 290 * col, 660 + 210 * row, 290, 210), columnTwips);
   }
   pleno->setTextMatrix(2, 0, "x");
-  centres << QPointF(660 + 155, 2110 + 885 / 4.0 * 2.5);
+  mark(QRectF(660, 2110 + 885 / 2.0, 310, 885 / 4.0), plenoTwips);
   window.setFontSize(9);
   window.setFontBold(true);
   window.setCurrentX(5420);
@@ -88,24 +98,27 @@ TEST_P(MarkTest, MarksAndDrawnTextLandInPlaceAndPrintLookLeavesNoLine) {
   window.print("3456");
   window.printForm(printer);
 
-  const QVector<QRectF> marks = boxes("x");
-  ASSERT_EQ(marks.size(), centres.size());
-  QRegion markBoxes;
-  for (const QRectF& mark : marks) markBoxes += mark.adjusted(-15, -15, 15, 15).toAlignedRect();
-  for (const QPointF& centre : centres)
-    EXPECT_TRUE(std::any_of(marks.begin(), marks.end(), [&](QRectF m) { return near(m.center(), centre); }))
-        << "no mark centred at " << centre.x() << "," << centre.y();
   for (const char* text : {"J12", "3456"}) ASSERT_EQ(boxes(text).size(), 1) << text;
   EXPECT_TRUE(near(boxes("J12")[0].topLeft(), QPointF(5420, 3600)));
   EXPECT_TRUE(near(boxes("3456")[0].topLeft(), QPointF(0, boxes("J12")[0].bottom())));
 
   const QRect grids = columnTwips.united(plenoTwips).translated(600, 400).adjusted(-30, -30, 30, 30).toRect();
-  const Ink ink = inkIn(document(), grids, markBoxes);
-  EXPECT_GT(ink.inside, 15 * 20) << "the marks did not reach paper as ink";
+  const PageInk ink(document(), 1, grids);
+  for (const auto& [box, centre] : marks) {
+    const std::optional<QPointF> found = ink.centreIn(box);
+    ASSERT_TRUE(found) << "no mark in the box at " << centre.x() << "," << centre.y();
+    EXPECT_TRUE(near(*found, centre)) << "mark centred at " << found->x() << "," << found->y() << " not at "
+                                      << centre.x() << "," << centre.y();
+  }
+  int loose = 0;  // ink pixels of no mark
+  for (const InkBlob& blob : ink.blobs())
+    if (std::none_of(marks.begin(), marks.end(),
+                     [&blob](const auto& m) { return m.first.contains(blob.box); }))
+      loose += blob.pixels;
   if (printLook)
-    EXPECT_EQ(ink.outside, 0) << "grid lines or borders reached paper";
+    EXPECT_EQ(loose, 0) << "grid lines or borders reached paper";
   else
-    EXPECT_GT(ink.outside, 4035 * 15) << "the screen look's lines did not print";
+    EXPECT_GT(loose, 4035 * 15) << "the screen look's lines did not print";
 }
 
 INSTANTIATE_TEST_SUITE_P(Fonts, MarkTest,
@@ -156,6 +169,52 @@ TEST_F(PrintFormTest, PaperGetsTheWindowAsItStands) {
   const Ink ink = inkIn(document(), QRect(0, 0, 4500, 2700), QRect(0, 0, 3001, 2001));
   EXPECT_EQ(ink.outside, 0) << "something outside the client area reached paper";
   EXPECT_GT(ink.inside, 300 * 300 + 500 * 180) << "the visible parts of the label and grid did not print";
+}
+
+using GridOnPaper = PaperTest;
+
+// Every mark the windows offer, at every size they allow, bold or not, in the pools' font (8
+// points wide) and the lottos' (its own width): its ink centred in its box.
+TEST_F(GridOnPaper, EveryMarkHasItsInkCentredInItsBox) {
+  const QString marks[] = {"x", "o", "*", "»", "«", "X"};
+  QVector<std::pair<GridModel, QPointF>> grids;
+  for (double width : {8.0, 0.0})
+    for (bool bold : {false, true})
+      for (int points = 7; points <= 12; ++points) {
+        GridModel grid(1, 6);
+        grid.setSize(6 * 290, 210);
+        grid.font() = FontSpec{"Lucida Console", double(points), bold, width};
+        grid.setGridColor(Qt::white);
+        grid.setBorderStyle(0);
+        for (int col = 0; col < 6; ++col) {
+          grid.setColWidth(col, 290);
+          grid.setColAlignment(col, 4);
+          grid.setText(0, col, marks[col]);
+        }
+        grids.append({grid, QPointF(300, 300 + 300 * grids.size())});
+      }
+  printer.printPage([&grids](QPainter& painter) {
+    for (const auto& [grid, at] : grids) {
+      painter.save();
+      painter.translate(at);
+      paintGrid(painter, grid);
+      painter.restore();
+    }
+  });
+
+  const PageInk ink(document(), 1, QRect(0, 0, 2400, 300 * int(grids.size() + 1)));
+  for (const auto& [grid, at] : grids)
+    for (int col = 0; col < 6; ++col) {
+      const FontSpec& font = grid.font();
+      SCOPED_TRACE(testing::Message() << marks[col].toStdString() << " at " << font.points << " points"
+                                      << (font.bold ? " bold" : "") << ", width " << font.widthPoints);
+      const QRectF cell = grid.cellRect(0, col).translated(at);
+      const std::optional<QPointF> centre = ink.centreIn(cell.toAlignedRect());
+      ASSERT_TRUE(centre) << "no ink";
+      EXPECT_TRUE(near(*centre, cell.center()))
+          << "ink centred at " << centre->x() - cell.center().x() << ", " << centre->y() - cell.center().y()
+          << " from the box's centre";
+    }
 }
 
 }  // namespace

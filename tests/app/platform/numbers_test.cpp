@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <cmath>
 #include <limits>
+#include <optional>
+#include <tuple>
 
 #include "tests/support/error_number.h"
 
@@ -43,6 +45,27 @@ TEST(WholeNumbers, RoundHalvesToEvenOverflowPastSixtyFourBitsAndPadAfterTheSign)
   EXPECT_EQ(zeroPadded(7, 2) + "|" + zeroPadded(123, 2) + "|" + zeroPadded(-5, 2) + "|" + zeroPadded(155, 4),
             QStringLiteral("07|123|-05|0155"));
   EXPECT_EQ(zeroPadded(std::numeric_limits<qint64>::min(), 2), QStringLiteral("-9223372036854775808"));
+  // Fields of 32 and 16 bits take what fits, rounded; the rest overflows (no value).
+  const std::tuple<const char*, std::optional<qint32>, std::optional<qint16>> fields[] = {
+      {"2147483647", 2147483647, {}},
+      {"-2147483648.4", -2147483647 - 1, {}},
+      {"2147483648", {}, {}},
+      {"3000000000", {}, {}},
+      {"99999999999999999999", {}, {}},
+      {"32767.5", 32768, {}},
+      {"-32768", -32768, qint16(-32768)},
+      {" 8 apuestas", 8, qint16(8)}};
+  for (const auto& [text, int32, int16] : fields) {
+    const QString t = QString::fromLatin1(text);
+    if (int32)
+      EXPECT_EQ(textToInt32(t), *int32) << text;
+    else
+      EXPECT_EQ(errorNumberOf([&] { textToInt32(t); }), ErrorNumber::Overflow) << text;
+    if (int16)
+      EXPECT_EQ(textToInt16(t), *int16) << text;
+    else
+      EXPECT_EQ(errorNumberOf([&] { textToInt16(t); }), ErrorNumber::Overflow) << text;
+  }
   EXPECT_EQ(rightAligned("5", 2) + "|" + rightAligned("123456", 5), QStringLiteral(" 5|123456"));
 }
 

@@ -1,4 +1,4 @@
-#include "quiniela/eventos_raton.h"
+#include "app/canvas/eventos_raton.h"
 
 #include <QMouseEvent>
 #include <QWidget>
