@@ -1,0 +1,58 @@
+#include "loto/print/celdas_loto.h"
+
+#include "app/platform/numbers.h"
+
+namespace {
+
+// The 49 and 54 grids: one ten a row, the units from right to left.
+const QString kDecenas = QStringLiteral("012345");
+const QString kUnidades = QStringLiteral("9876543210");
+
+// Star "-" row column, one entry a star.
+const QString kTablaEstrellas =
+    QStringLiteral("01-03 02-02 03-01 04-00 05-23 06-22 07-21 08-20 09-43 10-42 11-41 12-40");
+
+// A clave or a reintegro: "00" to "09", its digit; anything else names no box.
+std::optional<int> cifraUnica(const QString& campo) {
+  if (campo.size() != 2 || campo[0] != QLatin1Char('0') || campo[1] < QLatin1Char('0') ||
+      campo[1] > QLatin1Char('9'))
+    return std::nullopt;
+  return campo[1].unicode() - '0';
+}
+
+}  // namespace
+
+std::optional<CeldaLoto> celdaNumero(const JuegoLoto& juego, const QString& campo) {
+  if (juego.compruebaCifras) {
+    if (campo.size() != 2) return std::nullopt;
+    const qsizetype fila = kDecenas.indexOf(campo[0]);
+    const qsizetype columna = kUnidades.indexOf(campo[1]);
+    if (fila < 0 || columna < 0) return std::nullopt;
+    return CeldaLoto{int(fila), int(columna)};
+  }
+  // By value: a blank reads as 0, which would otherwise land in the box of 9.
+  const double valor = textValue(campo);
+  if (!(valor >= 1 && valor <= juego.numMax)) return std::nullopt;
+  const int n = int(roundHalfEven(valor));
+  const int resto = n % 9 == 0 ? 9 : n % 9;
+  return CeldaLoto{(n - 1) / 9, 9 - resto};
+}
+
+std::optional<CeldaLoto> celdaEstrella(const QString& estrella) {
+  if (estrella.size() != 2) return std::nullopt;
+  const qsizetype inicio = kTablaEstrellas.indexOf(estrella + QLatin1Char('-'));
+  if (inicio < 0) return std::nullopt;
+  return CeldaLoto{kTablaEstrellas[inicio + 3].digitValue(), kTablaEstrellas[inicio + 4].digitValue()};
+}
+
+std::optional<CeldaLoto> celdaClave(const QString& clave) {
+  const std::optional<int> c = cifraUnica(clave);
+  if (!c) return std::nullopt;
+  return *c < 5 ? CeldaLoto{*c, 1} : CeldaLoto{*c - 5, 0};
+}
+
+std::optional<CeldaLoto> celdaReintegro(const QString& reintegro) {
+  const std::optional<int> r = cifraUnica(reintegro);
+  if (!r) return std::nullopt;
+  return CeldaLoto{*r, 0};
+}
