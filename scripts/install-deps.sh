@@ -6,7 +6,7 @@ packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-translations-l10n libgl-dev
   libgtest-dev googletest
-  dbus-daemon poppler-utils fonts-dejavu-core fonts-liberation
+  libcups2-dev dbus-daemon poppler-utils fonts-dejavu-core fonts-liberation
 )
 missing=()
 for p in "${packages[@]}"; do

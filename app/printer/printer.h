@@ -24,6 +24,9 @@ class Printer {
   virtual void newPage() = 0;
   virtual void endDoc() = 0;
   virtual void killDoc() = 0;
+  // Cancels the jobs this program has sent to the default printer that the
+  // system's print queue still holds; answers how many it cancelled.
+  virtual int cancelPendingJobs() = 0;
 
   // What the printer-information box shows.
   virtual QString deviceName() const = 0;

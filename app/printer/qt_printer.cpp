@@ -42,6 +42,7 @@ std::unique_ptr<QPrinter> QtPrinter::openDocument() {
   // The page is the printable area, what the device itself can reach; Qt
   // would otherwise keep margins of its own (10 pt) inside it.
   printer->setFullPage(false);
+  printer->setDocName(kPrintJobName);
   printer->setPageMargins(printer->pageLayout().minimumMargins(), printer->pageLayout().units());
   return printer;
 }

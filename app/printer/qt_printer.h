@@ -51,8 +51,14 @@ class QtPrinter : public Printer {
   int page_ = 1;
 };
 
+// The name every document of the program carries in the print queue.
+inline const QString kPrintJobName = QStringLiteral("Tiqueron");
+
 // The system's default printer.
 class SystemPrinter : public QtPrinter {
+ public:
+  int cancelPendingJobs() override;
+
  protected:
   std::unique_ptr<QPrinter> newDocument() override;
 };
