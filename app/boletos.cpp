@@ -11,6 +11,7 @@
 #include "app/platform/dialogs.h"
 #include "app/platform/file_attributes.h"
 #include "help/ayuda.h"
+#include "loto/boletolo.h"
 #include "quiniela/boletoqp.h"
 #include "version/show_properties_dialog.h"
 #include "version/version_label.h"
@@ -69,6 +70,8 @@ Boletos::Boletos(const Platform& platform, const QString& programFolder)
   version();
 }
 
+Boletos::~Boletos() = default;
+
 bool Boletos::existeFichero(const QString& ruta) const {
   return platform_.attributes.exists(ruta);
 }
@@ -83,9 +86,9 @@ void Boletos::Command1_Click() {
 }
 
 void Boletos::Command2_Click() {
-  platform_.dialogs.message(
-      QStringLiteral("Los boletos de lotería aún no se pueden imprimir en esta versión."),
-      QStringLiteral("TIQUERON"), MessageButtons::Ok, MessageIcon::Information);
+  if (!loto_) loto_ = std::make_unique<boletoLO>(platform_, rutaPrograma);
+  loto_->exec();
+  if (loto_->descargada()) loto_.reset();
 }
 
 void Boletos::Command3_Click() {

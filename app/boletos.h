@@ -1,6 +1,7 @@
 #pragma once
 // The start-up window: chooses the kind of ticket and opens its window.
 #include <QString>
+#include <memory>
 
 #include "app/canvas/twip_window.h"
 #include "app/platform/platform.h"
@@ -8,11 +9,13 @@
 class QLabel;
 class QPushButton;
 class QAction;
+class boletoLO;
 
 class Boletos : public TwipWindow {
   Q_OBJECT
  public:
   Boletos(const Platform& platform, const QString& programFolder);
+  ~Boletos() override;
 
   // The program folder with one trailing separator; every file beside the
   // program is this folder followed directly by its name.
@@ -41,4 +44,7 @@ class Boletos : public TwipWindow {
 
  private:
   Platform platform_;
+  // The lotto window stays loaded when left with "&Salir", so that it opens
+  // again as it was; closing it unloads it.
+  std::unique_ptr<boletoLO> loto_;
 };

@@ -1,0 +1,131 @@
+#pragma once
+// The lotto window over a temporary program folder, scripted boxes and a PDF
+// printer, and bet files of every game made to order.
+#include <gtest/gtest.h>
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "app/grid/grid.h"
+#include "app/platform/numbers.h"
+#include "app/platform/runtime_error.h"
+#include "app/platform/file_attributes.h"
+#include "loto/boletolo.h"
+#include "tests/support/pdf_printer.h"
+#include "tests/support/pdf_reader.h"
+#include "tests/support/scripted_dialogs.h"
+#include "tests/support/temp_folder.h"
+
+using namespace Qt::StringLiterals;
+
+inline void PrintTo(const QString& text, std::ostream* out) {
+  *out << '"' << text.toStdString() << '"';
+}
+
+// The line of a configloi.cfg as the program ships it.
+inline const QByteArray kConfigLoi =
+    "980,30,\" 1290\",\"0480-0155\",\"4840-1505\",\" 8\",\"980-30-1065-0-0\"\r\n";
+
+// Bet n (from 1) of a game, different for every n: ascending numbers, then
+// the reintegro (Bonoloto, La Primitiva), the clave and "00" (El Gordo) or
+// two ascending stars (Euromillones).
+inline QString apuestaLoto(char juego, int n) {
+  const int cuantos = juego == 'B' || juego == 'P' ? 6 : 5;
+  const int maximo = juego == 'E' ? 50 : juego == 'G' ? 54 : 49;
+  QString texto;
+  int numero = 0;
+  for (int i = 0; i < cuantos; ++i) {
+    numero += 1 + (n * (i + 3) + i * i) % (maximo / cuantos - 1);
+    texto += QString::number(numero).rightJustified(2, u'0');
+  }
+  if (juego == 'E') {
+    const int primera = 1 + n % 11;
+    texto += QString::number(primera).rightJustified(2, u'0') +
+             QString::number(primera + 1 + n % (12 - primera)).rightJustified(2, u'0');
+  } else {
+    texto += QString::number(n % 10).rightJustified(2, u'0') + (juego == 'G' ? u"00"_s : u""_s);
+  }
+  return texto;
+}
+
+// A text bet file of `apuestas` bets, one a line.
+inline QByteArray archivoLotoTexto(char juego, int apuestas) {
+  QByteArray datos;
+  for (int n = 1; n <= apuestas; ++n) datos += apuestaLoto(juego, n).toLatin1() + "\r\n";
+  return datos;
+}
+
+// A binary bet file: six header bytes, then seven bytes a bet, each a field plus 46.
+inline QByteArray archivoLotoBinario(char juego, int apuestas) {
+  QByteArray datos = "TIQLOT";
+  for (int n = 1; n <= apuestas; ++n) {
+    const QString apuesta = apuestaLoto(juego, n);
+    for (int k = 0; k < 14; k += 2) datos += char(apuesta.mid(k, 2).toInt() + 46);
+  }
+  return datos;
+}
+
+class VentanaLo : public ::testing::Test {
+ protected:
+  void SetUp() override { carpeta.write("configloi.cfg", kConfigLoi); }
+
+  std::unique_ptr<boletoLO> abre() { return std::make_unique<boletoLO>(plataforma, rutaPrograma); }
+
+  // Chooses `nombre` in the file list and answers the choice box.
+  void elige(boletoLO& w, const QString& nombre, MessageResult respuesta = MessageResult::Yes) {
+    if (w.File2->isHidden()) w.abrof();
+    const auto encontrados = w.File2->findItems(nombre, Qt::MatchExactly);
+    ASSERT_EQ(encontrados.size(), 1) << nombre.toStdString() << " is not listed";
+    w.File2->setCurrentItem(encontrados.first());
+    dialogos.answer(respuesta);
+    w.File2_Click();
+  }
+
+  // A new window on the bet file `nombre` of `datos`, its first ticket shown.
+  std::unique_ptr<boletoLO> abreCon(const QString& nombre, const QByteArray& datos) {
+    carpeta.write(nombre, datos);
+    auto w = abre();
+    elige(*w, nombre);
+    return w;
+  }
+
+  TempFolder carpeta;
+  ScriptedDialogs dialogos;
+  PdfPrinter impresora{carpeta.path()};
+  SystemFileAttributes atributos;
+  Platform plataforma{dialogos, impresora, atributos};
+  QString rutaPrograma = carpeta.path();
+};
+
+// What the number grids of the open game show, block by block: the numbers
+// read back from the marked cells by the form's layout (rows of ten from the
+// right for the 49 and 54 forms, rows of nine for Euromillones), then the
+// extra boxes marked (stars, clave, reintegro).
+inline QStringList enPantalla(const boletoLO& w) {
+  const bool euro = w.floto == 1, gordo = w.floto == 2;
+  const int bloques = euro ? 5 : gordo ? 6 : 8;
+  QStringList resultado;
+  for (int b = 0; b < bloques; ++b) {
+    const Grid* numeros = euro ? w.tablae[b] : gordo ? w.tablag[b] : w.tabla[b];
+    QStringList marcados;
+    for (int fila = 0; fila < numeros->model().rows(); ++fila)
+      for (int col = 0; col < numeros->model().cols(); ++col)
+        if (!numeros->textMatrix(fila, col).isEmpty())
+          marcados << QString::number(euro ? fila * 9 + (9 - col) : fila * 10 + (9 - col));
+    std::sort(marcados.begin(), marcados.end(),
+              [](const QString& a, const QString& b) { return a.toInt() < b.toInt(); });
+    const Grid* extras = euro ? w.tbe[b] : gordo ? w.tbg[b] : (b == 0 ? w.tablar : nullptr);
+    QStringList extra;
+    if (extras)
+      for (int fila = 0; fila < extras->model().rows(); ++fila)
+        for (int col = 0; col < extras->model().cols(); ++col)
+          if (!extras->textMatrix(fila, col).isEmpty())
+            extra << QString::number(fila) + QString::number(col) + extras->textMatrix(fila, col);
+    resultado << marcados.join(' ') + (extra.isEmpty() ? QString() : " | " + extra.join(' '));
+  }
+  return resultado;
+}
