@@ -72,6 +72,8 @@ class DesarrolloLotoTexto : public DesarrolloLoto {
     return texto;
   }
 
+  qsizetype bytesIndice() const override { return archivo_.bytesIndice(); }
+
  private:
   explicit DesarrolloLotoTexto(ArchivoCampos archivo)
       : DesarrolloLoto(apuestas32(archivo.campos())), archivo_(std::move(archivo)) {}

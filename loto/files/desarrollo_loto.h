@@ -33,6 +33,9 @@ class DesarrolloLoto {
   // empty text.
   virtual QString boleto(qint32 t, qint16 nBole) = 0;
 
+  // Memory the file's index takes (a binary file needs none).
+  virtual qsizetype bytesIndice() const { return 0; }
+
  protected:
   explicit DesarrolloLoto(qint32 napuestas) : napuestas_(napuestas) {}
 
