@@ -8,10 +8,20 @@ namespace {
 
 int twipPixelSize(double points) { return qMax(1, qRound(points * kTwipsPerPoint)); }
 
+// The families the windows name are Windows fonts. Where one is missing, its
+// stand-in must at least be of its kind: a monospaced face for Lucida Console
+// and Courier New keeps a mark as narrow as the box it was drawn for.
+QFont::StyleHint kindOf(const QString& family) {
+  const QString name = family.toLower();
+  return name == QStringLiteral("lucida console") || name == QStringLiteral("courier new") ? QFont::TypeWriter
+                                                                                         : QFont::AnyStyle;
+}
+
 }  // namespace
 
 QFont twipFont(const FontSpec& wanted) {
   QFont font(wanted.family);
+  font.setStyleHint(kindOf(wanted.family));
   font.setPixelSize(twipPixelSize(wanted.points));
   font.setBold(wanted.bold);
   if (wanted.widthPoints > 0) {
