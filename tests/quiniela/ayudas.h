@@ -7,12 +7,8 @@
 #include "app/platform/numbers.h"
 #include "app/platform/runtime_error.h"
 #include "tests/support/error_number.h"
+#include "tests/support/texto_en_fallos.h"
 
-using namespace Qt::StringLiterals;
-
-inline void PrintTo(const QString& text, std::ostream* out) {
-  *out << '"' << text.toStdString() << '"';
-}
 
 // The 14 signs of bet n (from 1), a different bet for every n below 3^14, and
 // the Pleno al 15 of ticket t.

@@ -10,6 +10,7 @@
 #include "app/platform/delimited.h"
 #include "tests/support/error_number.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/texto_en_fallos.h"
 
 class ArchivoCamposPrueba {
  public:
@@ -18,9 +19,6 @@ class ArchivoCamposPrueba {
   }
 };
 
-inline void PrintTo(const QString& text, std::ostream* out) {
-  *out << '"' << text.toStdString() << '"';
-}
 
 namespace {
 

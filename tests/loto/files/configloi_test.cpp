@@ -6,7 +6,8 @@
 #include <QFile>
 
 #include "app/platform/file_attributes.h"
-#include "tests/loto/files/ayudas.h"
+#include "tests/support/error_number.h"
+#include "tests/support/texto_en_fallos.h"
 #include "tests/support/recording_attributes.h"
 #include "tests/support/temp_folder.h"
 

@@ -10,7 +10,8 @@
 #include "app/platform/numbers.h"
 #include "loto/files/lista_archivos_loto.h"
 #include "loto/juego_loto.h"
-#include "tests/loto/files/ayudas.h"
+#include "tests/support/error_number.h"
+#include "tests/support/texto_en_fallos.h"
 #include "tests/support/temp_folder.h"
 
 namespace {

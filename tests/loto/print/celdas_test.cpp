@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "loto/print/celdas_loto.h"
-#include "tests/loto/print/ayudas.h"
+#include "tests/support/texto_en_fallos.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <tuple>
 
 #include "loto/print/marcado_loto.h"
-#include "tests/loto/print/ayudas.h"
+#include "tests/support/texto_en_fallos.h"
 
 namespace {
 

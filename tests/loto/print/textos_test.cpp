@@ -4,7 +4,7 @@
 
 #include "loto/print/informacion_impresora.h"
 #include "loto/print/marcado_loto.h"
-#include "tests/loto/print/ayudas.h"
+#include "tests/support/texto_en_fallos.h"
 
 namespace {
 
