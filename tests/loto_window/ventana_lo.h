@@ -19,12 +19,8 @@
 #include "tests/support/pdf_reader.h"
 #include "tests/support/scripted_dialogs.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/texto_en_fallos.h"
 
-using namespace Qt::StringLiterals;
-
-inline void PrintTo(const QString& text, std::ostream* out) {
-  *out << '"' << text.toStdString() << '"';
-}
 
 // The line of a configloi.cfg as the program ships it.
 inline const QByteArray kConfigLoi =
