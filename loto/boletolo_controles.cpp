@@ -10,6 +10,7 @@
 #include <QPushButton>
 
 #include "app/boleto/cruz_flechas.h"
+#include "app/boleto/navegador.h"
 #include "app/canvas/controls.h"
 #include "app/canvas/twip_geometry.h"
 #include "app/grid/grid.h"
@@ -113,11 +114,7 @@ void boletoLO::creaNavegador() {
   Text2 = makeTextBox(Frame1, QString(), {60, 60, 2430, 285});
   Text2->setReadOnly(true);
   Label1 = makeLabel(Frame1, textoslo::columnasApuestas, {60, 390, 2430, 195});
-  for (int i = 0; i < 8; ++i) {
-    Text1[i] = makeLabel(Frame1, QString(), {75.0 + 300 * i, 600, 270, 1500});
-    Text1[i]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    setBackColor(Text1[i], qbColor(7));
-  }
+  for (int i = 0; i < 8; ++i) Text1[i] = makeCajaApuesta(Frame1, {75.0 + 300 * i, 600, 270, 1500});
   Label11 = makeLabel(Frame1, textoslo::pulseOpcion, {60, 2160, 2430, 195});
   Label12 = makeLabel(Frame1, QString(), {60, 2370, 2430, 195});
   Command14 = makeButton(Frame1, QStringLiteral("|<<"), {60, 2600, 590, 300});

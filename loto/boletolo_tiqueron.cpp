@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/boleto/seleccion_parcial.h"
+#include "app/boleto/navegador.h"
 #include "app/canvas/twip_geometry.h"
 #include "app/grid/grid.h"
 #include "app/platform/dialogs.h"
@@ -245,8 +245,7 @@ void boletoLO::preparaPantalla(const JuegoLoto& j) {
 }
 
 void boletoLO::navega(qint32 salto, qint16 modo) {
-  const qint32 nuevo = boletoActual + salto;
-  boletoActual = salto > 0 ? qMin(nuevo, nboletos) : qMax(nuevo, 1);
+  boletoActual = boletoTrasSalto(boletoActual, salto, nboletos);
   destino = 10;
   modoImpr = modo;
   Tiqueron();

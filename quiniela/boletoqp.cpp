@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "app/boleto/navegador.h"
 #include "app/canvas/eventos_raton.h"
 #include "app/canvas/twip_geometry.h"
 #include "app/grid/grid.h"
@@ -127,8 +128,7 @@ void boletoqp::mnuAbrir_Click() {
 }
 
 void boletoqp::navega(qint32 salto, qint16 modo) {
-  const qint32 destinoBoleto = boletoActual + salto;
-  boletoActual = salto > 0 ? qMin(destinoBoleto, nboletos) : qMax(destinoBoleto, 1);
+  boletoActual = boletoTrasSalto(boletoActual, salto, nboletos);
   modoSerie = modo;
   destino = 10;
   ejecuta();

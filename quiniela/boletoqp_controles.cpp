@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "app/boleto/cruz_flechas.h"
+#include "app/boleto/navegador.h"
 #include "app/canvas/controls.h"
 #include "app/canvas/eventos_raton.h"
 #include "app/canvas/twip_geometry.h"
@@ -64,11 +65,7 @@ void boletoqp::creaNavegador() {
   Label11 = makeLabel(Frame1, textosqp::numerosPartido, {120, 495, 210, 2985});
   Label20 = makeLabel(Frame1, QString(QStringLiteral("-\n")).repeated(24).chopped(1), {0, -90, 105, 4755});
   static constexpr int izquierdas[8] = {300, 480, 675, 855, 1095, 1275, 1485, 1680};
-  for (int i = 0; i < 8; ++i) {
-    Text1[i] = makeLabel(Frame1, QString(), {double(izquierdas[i]), 450, 200, 2820});
-    Text1[i]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    setBackColor(Text1[i], qbColor(7));
-  }
+  for (int i = 0; i < 8; ++i) Text1[i] = makeCajaApuesta(Frame1, {double(izquierdas[i]), 450, 200, 2820});
   Label15 = makeLabel(Frame1, QString(), {315, 3255, 1605, 195});
   Command7 = makeButton(Frame1, QStringLiteral("<<  <<"), {165, 3480, 870, 285});
   Command6 = makeButton(Frame1, QStringLiteral(">>  >>"), {1095, 3480, 780, 285});

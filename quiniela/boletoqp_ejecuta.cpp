@@ -6,7 +6,7 @@
 #include <cmath>
 #include <limits>
 
-#include "app/boleto/seleccion_parcial.h"
+#include "app/boleto/navegador.h"
 #include "app/canvas/fitted_text.h"
 #include "app/canvas/twip_geometry.h"
 #include "app/grid/grid.h"

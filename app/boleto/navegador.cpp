@@ -1,10 +1,24 @@
-#include "app/boleto/seleccion_parcial.h"
+#include "app/boleto/navegador.h"
 
+#include <QLabel>
 #include <QWidget>
 
+#include "app/canvas/controls.h"
 #include "app/canvas/twip_geometry.h"
 #include "app/platform/dialogs.h"
 #include "app/platform/numbers.h"
+
+QLabel* makeCajaApuesta(QWidget* padre, const QRectF& lugar) {
+  QLabel* caja = makeLabel(padre, QString(), lugar);
+  caja->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  setBackColor(caja, qbColor(7));
+  return caja;
+}
+
+qint32 boletoTrasSalto(qint32 actual, qint32 salto, qint32 nboletos) {
+  const qint32 destino = actual + salto;
+  return salto > 0 ? qMin(destino, nboletos) : qMax(destino, 1);
+}
 
 QString preguntaImpresionParcial(int apuestas) {
   return QStringLiteral("Ha seleccionado las ") + numberText(apuestas) +
