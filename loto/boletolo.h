@@ -208,4 +208,6 @@ class boletoLO : public TwipWindow {
   std::unique_ptr<DesarrolloLoto> desarrollo_;
   EventosRaton* eventos_;
   bool descargada_ = false;
+  // Whether the last Tiqueron call drew its ticket.
+  bool dibujado_ = false;
 };

@@ -80,6 +80,7 @@ void boletoLO::pantallaTiqueron(bool visible) {
 }
 
 void boletoLO::Tiqueron() {
+  dibujado_ = false;
   try {
     setAutoRedraw(false);
     setBackColor(qbColor(15));
@@ -123,6 +124,7 @@ void boletoLO::Tiqueron() {
       for (int k = 0; k < marcado.apuestas.size(); ++k) Text1[k]->setText(enColumna(marcado.apuestas.at(k)));
       for (const MarcaLoto& marca : marcado.marcas)
         if (marca.rejilla == MarcaLoto::Rejilla::Numeros) escribe(f, marca);
+      dibujado_ = true;
       if (destino != 10) {
         blanquea();
         Frame3->hide();
@@ -148,6 +150,7 @@ void boletoLO::Tiqueron() {
     // The screen comes back, or the user would be left without the navigation.
     tablas();
     pantallaTiqueron(true);
+    Frame3->show();
   }
 }
 
@@ -271,11 +274,12 @@ void boletoLO::Command9_Click() {
 }
 
 // The next ticket, printed; at the last ticket there is no next one to
-// print, and printing the last again would spoil a form.
+// print, and printing the last again would spoil a form, as would printing
+// what a ticket that could not be shown left on screen.
 void boletoLO::Command10_Click() {
   if (boletoActual < nboletos) {
     Command9_Click();
-    Command11_Click();
+    if (dibujado_) Command11_Click();
   }
   Command10->setFocus();
 }

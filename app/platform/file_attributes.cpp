@@ -44,13 +44,15 @@ bool SystemFileAttributes::exists(const QString& path) const {
 
 void withNormalAttributes(FileAttributes& attributes, const QString& path,
                           const std::function<void()>& operation) {
-  if (attributes.exists(path)) attributes.set(path, FileAttribute::Normal);
+  // A folder standing where the file should be is not the program's to change.
+  const auto isFile = [&] { return attributes.exists(path) && !QFileInfo(path).isDir(); };
+  if (isFile()) attributes.set(path, FileAttribute::Normal);
   std::exception_ptr failure;
   try {
     operation();
   } catch (...) {
     failure = std::current_exception();
   }
-  if (attributes.exists(path)) attributes.set(path, FileAttribute::ReadOnlyHidden);
+  if (isFile()) attributes.set(path, FileAttribute::ReadOnlyHidden);
   if (failure) std::rethrow_exception(failure);
 }

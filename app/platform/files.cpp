@@ -21,9 +21,14 @@ void requireFile(const QFileInfo& info) {
 }
 
 // The read-only attribute is kept as the original platform keeps it, even
-// where the system would let the owner replace or remove the file anyway.
+// where the system would let the owner replace or remove the file anyway (as
+// it lets the administrator): a read-only file, or one in a read-only folder,
+// is not rewritten.
 void requireWritable(const QFileInfo& info) {
-  if (info.exists() && !(info.permissions() & QFileDevice::WriteOwner)) throw RuntimeError(PermissionDenied);
+  const auto readOnly = [](const QFileInfo& entry) {
+    return entry.exists() && !(entry.permissions() & QFileDevice::WriteOwner);
+  };
+  if (readOnly(info) || readOnly(QFileInfo(info.absolutePath()))) throw RuntimeError(PermissionDenied);
 }
 
 void openForReading(QFile& file) {
