@@ -7,6 +7,8 @@ packages=(
   qt6-base-dev qt6-translations-l10n libgl-dev
   libgtest-dev googletest
   libcups2-dev dbus-daemon poppler-utils fonts-dejavu-core fonts-liberation
+  cups printer-driver-cups-pdf
+  clang libclang-rt-14-dev
 )
 missing=()
 for p in "${packages[@]}"; do
