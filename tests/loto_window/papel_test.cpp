@@ -3,78 +3,16 @@
 #include <QLineF>
 
 #include "tests/loto_window/ventana_lo.h"
+#include "tests/support/formulario_loto.h"
 #include "tests/support/ink.h"
 
 namespace {
 
-// The grids of the four forms, twips inside their frames, and their rows.
-// Every column is one box of 290 twips; the rows share the grid's height.
-struct Rejilla {
-  QRectF lugar;
-  int filas;
-};
-const Rejilla kTabla[8] = {{{30, 0, 2835, 1050}, 5},    {{30, 1065, 2835, 1050}, 5},
-                           {{45, 2130, 2835, 1050}, 5}, {{30, 3195, 2835, 1050}, 5},
-                           {{30, 4260, 2835, 1035}, 5}, {{30, 5310, 2835, 1035}, 5},
-                           {{30, 6375, 2835, 1050}, 5}, {{15, 7440, 2835, 1035}, 5}};
-const Rejilla kTablar{{570, 0, 300, 2640}, 11};
-const Rejilla kTablag[6] = {{{1380, 30, 2880, 1245}, 6},   {{1350, 1305, 2880, 1245}, 6},
-                            {{1350, 2565, 2880, 1245}, 6}, {{1320, 3855, 2880, 1245}, 6},
-                            {{1320, 5145, 2880, 1245}, 6}, {{1320, 6420, 2880, 1245}, 6}};
-const Rejilla kTbg[6] = {{{570, 30, 615, 1245}, 6},   {{570, 1290, 615, 1245}, 6},
-                         {{570, 2550, 615, 1245}, 6}, {{540, 3840, 615, 1245}, 6},
-                         {{540, 5100, 615, 1245}, 6}, {{540, 6390, 615, 1245}, 6}};
-const Rejilla kTablae[5] = {{{1425, 0, 2610, 1260}, 6},
-                            {{1425, 1485, 2610, 1275}, 6},
-                            {{1410, 2955, 2610, 1260}, 6},
-                            {{1395, 4455, 2610, 1260}, 6},
-                            {{1380, 5955, 2550, 1260}, 6}};
-const Rejilla kTbe[5] = {{{30, 0, 1425, 1275}, 5},
-                         {{30, 1485, 1440, 1275}, 5},
-                         {{0, 2955, 1440, 1275}, 5},
-                         {{0, 4455, 1425, 1275}, 5},
-                         {{-30, 5955, 1455, 1275}, 5}};
-
-// What a box on paper should hold: its text, where its ink may be (the box cut
-// by its grid) and where that ink must be centred (the whole box's centre).
-struct Marca {
-  QString texto;
-  QRect caja;
-  QPointF centro;
-};
-
-Marca enCelda(QPointF marco, const Rejilla& r, int fila, int col, const QString& texto = u"o"_s) {
-  const QRectF rejilla = r.lugar.translated(marco);
-  const double alto = rejilla.height() / r.filas;
-  const QRectF caja(rejilla.left() + 290 * col, rejilla.top() + alto * fila, 290, alto);
-  return {texto, caja.intersected(rejilla).toAlignedRect(), caja.center()};
-}
-
-// The marks of bets `primera` .. `primera` + `cuantas` - 1 of the file, block by
-// block; `marco` is the game's frame on paper, `reintegro` Frame7's.
-QVector<Marca> marcasEsperadas(char juego, QPointF marco, QPointF reintegro, int primera, int cuantas) {
-  QVector<Marca> marcas;
-  for (int b = 0; b < cuantas; ++b) {
-    const QString apuesta = apuestaLoto(juego, primera + b);
-    const auto campo = [&apuesta](int k) { return apuesta.mid(2 * k, 2).toInt(); };
-    if (juego == 'B' || juego == 'P') {
-      for (int k = 0; k < 6; ++k) marcas << enCelda(marco, kTabla[b], campo(k) / 10, 9 - campo(k) % 10);
-      // One reintegro a ticket, its first bet's; the box is on paper for La Primitiva only.
-      if (juego == 'P' && b == 0) marcas << enCelda(reintegro, kTablar, campo(6), 0, u"X"_s);
-    } else if (juego == 'G') {
-      for (int k = 0; k < 5; ++k) marcas << enCelda(marco, kTablag[b], campo(k) / 10, 9 - campo(k) % 10);
-      const int clave = campo(5);
-      marcas << enCelda(marco, kTbg[b], clave < 5 ? clave : clave - 5, clave < 5 ? 1 : 0);
-    } else {
-      // Rows of nine from the right; the stars four a row from the right, every other row.
-      for (int k = 0; k < 5; ++k) {
-        const int n = campo(k), resto = n % 9 == 0 ? 9 : n % 9;
-        marcas << enCelda(marco, kTablae[b], (n - 1) / 9, 9 - resto);
-      }
-      for (int k : {5, 6}) marcas << enCelda(marco, kTbe[b], (campo(k) - 1) / 4 * 2, 3 - (campo(k) - 1) % 4);
-    }
-  }
-  return marcas;
+// The marks of bets `primera` .. `primera` + `cuantas` - 1 of the file, block by block.
+QVector<CajaEsperada> marcasEsperadas(const FormularioLoto& formulario, int primera, int cuantas) {
+  QVector<QVector<int>> apuestas;
+  for (int b = 0; b < cuantas; ++b) apuestas << camposDe(apuestaLoto(formulario.juego, primera + b));
+  return formulario.marcas(apuestas);
 }
 
 enum class Impresion {
@@ -141,30 +79,21 @@ TEST_F(VentanaLo, EveryMarkLiesAtItsBoxOnTheFormAndOnlyTheTicketReachesPaper) {
     const QString pdf = impresora.documents().last();
 
     // Where the frames and labels lie on paper, as tablas and desplazar put them.
-    const double m = c.margenIzq, t = c.topeSup;
-    const QPointF marco = juego == 'E' ? QPointF(m - 1360, t) : QPointF(m, t);
-    const QPointF reintegro(m - 1095, t + (juego == 'B' ? 3180 : 4470));
-    QRect fija;  // the fixed "X" of the form
-    if (juego == 'B' || juego == 'P') fija = QRectF(60, 390, 270, 255).translated(reintegro).toAlignedRect();
-    if (juego == 'E') fija = QRect(m - 1540, t + 3340, 165, 255);
-    if (juego == 'G')
-      fija = QRectF(-5, t + 6070, 225, 165)
-                 .translated(marco)
-                 .intersected(QRectF(marco, QSizeF(4215, 7740)))
-                 .toAlignedRect();
+    const FormularioLoto formulario = formularioLoto(juego, c.margenIzq, c.topeSup);
+    const QRect fija = formulario.fija;
     const QRect info(c.label4, 1740, 945, 1650);
-    const QVector<Marca> marcas =
-        marcasEsperadas(juego, marco, reintegro, w->nBole * (boleto - 1) + 1, marcadas);
+    const QVector<CajaEsperada> marcas = marcasEsperadas(formulario, w->nBole * (boleto - 1) + 1, marcadas);
 
     // The words: every mark, the fixed "X", the info label's lines, and nothing more.
     QVector<PdfWord> palabras = pdfWords(pdf);
-    QVector<Marca> esperadas = marcas;
-    esperadas << Marca{u"X"_s, fija, QRectF(fija).center()};
+    QVector<CajaEsperada> esperadas = marcas;
+    esperadas << CajaEsperada{u"X"_s, fija, QRectF(fija).center()};
     // Read line by line, left to right: pdftotext's own order depends on what lies beside the label.
     QVector<PdfWord> deInfo = palabras;
     deInfo.removeIf([&info](const PdfWord& p) { return !info.contains(p.box.center().toPoint()); });
     std::sort(deInfo.begin(), deInfo.end(), [](const PdfWord& a, const PdfWord& b) {
-      return std::pair(qRound(a.box.top() / 40), a.box.left()) < std::pair(qRound(b.box.top() / 40), b.box.left());
+      return std::pair(qRound(a.box.top() / 40), a.box.left()) <
+             std::pair(qRound(b.box.top() / 40), b.box.left());
     });
     QStringList enInfo;
     for (const PdfWord& p : deInfo) enInfo << p.text;
@@ -172,7 +101,7 @@ TEST_F(VentanaLo, EveryMarkLiesAtItsBoxOnTheFormAndOnlyTheTicketReachesPaper) {
                                    QString::number(c.apuestas), "Apts", QString::number(w->nBole * boleto),
                                    "Ap", "2", "Btos", QString::number(boleto), "Bo"}));
     palabras.removeIf([&info](const PdfWord& p) { return info.contains(p.box.center().toPoint()); });
-    for (const Marca& e : esperadas) {
+    for (const CajaEsperada& e : esperadas) {
       const auto encontrada = std::find_if(palabras.begin(), palabras.end(), [&e](const PdfWord& p) {
         return p.text == e.texto && e.caja.contains(p.box.center().toPoint());
       });
@@ -191,7 +120,7 @@ TEST_F(VentanaLo, EveryMarkLiesAtItsBoxOnTheFormAndOnlyTheTicketReachesPaper) {
     const QImage pagina = renderPdfPage(pdf, 1, ventana);
     const PageInk tinta(pagina, ventana.topLeft());
     ASSERT_EQ(tinta.area(), ventana);
-    for (const Marca& e : marcas) {
+    for (const CajaEsperada& e : marcas) {
       const std::optional<QPointF> centro = tinta.centreIn(e.caja);
       ASSERT_TRUE(centro) << "no ink in the box at " << e.centro.x() << ", " << e.centro.y();
       EXPECT_LE(QLineF(*centro, e.centro).length(), tolerancia)
@@ -208,7 +137,7 @@ TEST_F(VentanaLo, EveryMarkLiesAtItsBoxOnTheFormAndOnlyTheTicketReachesPaper) {
         return caja.adjusted(-1, -1, 1, 1).contains(mancha.box);
       };
       if (dentro(info) || dentro(fija) ||
-          std::any_of(marcas.begin(), marcas.end(), [&](const Marca& e) { return dentro(e.caja); }))
+          std::any_of(marcas.begin(), marcas.end(), [&](const CajaEsperada& e) { return dentro(e.caja); }))
         continue;
       ADD_FAILURE() << "ink at " << mancha.box.x() << ", " << mancha.box.y() << ", " << mancha.box.width()
                     << " x " << mancha.box.height();
