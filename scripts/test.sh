@@ -12,7 +12,14 @@ if [ "${1:-}" = "--sanitize" ]; then
   export LSAN_OPTIONS="suppressions=$root/scripts/lsan.supp"
 fi
 "$root/scripts/install-deps.sh"
+# A real default printer (a PDF queue) for the end-to-end tests.
+"$root/scripts/print-queue.sh"
 cmake -S "$root" -B "$build" "${flags[@]}" >/dev/null
 cmake --build "$build" -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
+# Every reader of outside data fuzzed for a short while (once, not again
+# under the sanitizers: the fuzzers carry their own).
+if [ "${1:-}" != "--sanitize" ]; then
+  "$root/scripts/fuzz.sh" --smoke
+fi
