@@ -13,12 +13,9 @@
 #include "app/grid/grid.h"
 #include "app/platform/numbers.h"
 #include "app/platform/runtime_error.h"
-#include "app/platform/file_attributes.h"
 #include "loto/boletolo.h"
-#include "tests/support/pdf_printer.h"
+#include "tests/support/entorno_prueba.h"
 #include "tests/support/pdf_reader.h"
-#include "tests/support/scripted_dialogs.h"
-#include "tests/support/temp_folder.h"
 #include "tests/support/texto_en_fallos.h"
 
 
@@ -65,7 +62,7 @@ inline QByteArray archivoLotoBinario(char juego, int apuestas) {
   return datos;
 }
 
-class VentanaLo : public ::testing::Test {
+class VentanaLo : public ::testing::Test, protected EntornoPrueba {
  protected:
   void SetUp() override { carpeta.write("configloi.cfg", kConfigLoi); }
 
@@ -88,13 +85,6 @@ class VentanaLo : public ::testing::Test {
     elige(*w, nombre);
     return w;
   }
-
-  TempFolder carpeta;
-  ScriptedDialogs dialogos;
-  PdfPrinter impresora{carpeta.path()};
-  SystemFileAttributes atributos;
-  Platform plataforma{dialogos, impresora, atributos};
-  QString rutaPrograma = carpeta.path();
 };
 
 // What the number grids of the open game show, block by block: the numbers

@@ -10,13 +10,10 @@
 
 #include "app/grid/grid.h"
 #include "app/platform/delimited.h"
-#include "app/platform/file_attributes.h"
 #include "quiniela/boletoqp.h"
 #include "tests/quiniela/ayudas.h"
-#include "tests/support/pdf_printer.h"
+#include "tests/support/entorno_prueba.h"
 #include "tests/support/pdf_reader.h"
-#include "tests/support/scripted_dialogs.h"
-#include "tests/support/temp_folder.h"
 
 // The ticket on screen: 8 columns of 14 signs or blanks, then the Pleno al 15's two signs.
 inline QString enPantalla(const boletoqp& w) {
@@ -39,7 +36,7 @@ inline QString boletoDe(int t, int columnas, const QString& pleno) {
   return signos + pleno;
 }
 
-class VentanaQp : public ::testing::Test {
+class VentanaQp : public ::testing::Test, protected EntornoPrueba {
  protected:
   // The window opened on AD243 (Yes), or on the text file of a matchday (No).
   std::unique_ptr<boletoqp> abre(const std::optional<QString>& jornada = std::nullopt) {
@@ -54,11 +51,4 @@ class VentanaQp : public ::testing::Test {
     for (DelimitedReader lector(carpeta.read("configqp.cfg")); !lector.atEnd();) campos << lector.next();
     return campos;
   }
-
-  TempFolder carpeta;
-  ScriptedDialogs dialogos;
-  PdfPrinter impresora{carpeta.path()};
-  SystemFileAttributes atributos;
-  Platform plataforma{dialogos, impresora, atributos};
-  QString rutaPrograma = carpeta.path();
 };
