@@ -38,6 +38,22 @@ class ColaPdf {
   QString motivo_;
 };
 
+// Keeps the queue stopped while it lives.
+class ColaDetenida {
+ public:
+  explicit ColaDetenida(const ColaPdf& cola) : cola_(cola), detenida_(cola.detiene()) {}
+  ~ColaDetenida() {
+    if (detenida_) cola_.reanuda();
+  }
+  ColaDetenida(const ColaDetenida&) = delete;
+  ColaDetenida& operator=(const ColaDetenida&) = delete;
+  bool detenida() const { return detenida_; }
+
+ private:
+  const ColaPdf& cola_;
+  bool detenida_;
+};
+
 // Runs a command and answers what it wrote on its standard output; `ok` tells
 // whether it ran and ended with code 0.
 QByteArray ejecuta(const QString& programa, const QStringList& argumentos, bool* ok = nullptr);

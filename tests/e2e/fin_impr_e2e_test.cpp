@@ -9,24 +9,6 @@
 #include "loto/boletolo.h"
 #include "tests/e2e/programa_real.h"
 
-namespace {
-
-// Keeps the queue stopped while it lives.
-class ColaDetenida {
- public:
-  explicit ColaDetenida(const ColaPdf& cola) : cola_(cola), detenida_(cola.detiene()) {}
-  ~ColaDetenida() {
-    if (detenida_) cola_.reanuda();
-  }
-  bool detenida() const { return detenida_; }
-
- private:
-  const ColaPdf& cola_;
-  bool detenida_;
-};
-
-}  // namespace
-
 TEST_F(ProgramaReal, FinImprCancelsTheTicketsStillHeldInTheQueueAndOnlyThem) {
   if (!ColaPdf::conTitulos()) GTEST_SKIP() << "built without CUPS: the program cannot reach the queue's jobs";
   const QStringList deAntes = cola().trabajos();

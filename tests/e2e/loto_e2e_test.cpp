@@ -1,9 +1,11 @@
-// Each sample lotto game printed on the real default printer from the
-// start-up window: its first ticket's marks at their boxes, the info label
-// and the fixed "X", nothing else on the sheet.
+// The sample lotto games printed on the real default printer from the
+// start-up window: the first ticket's marks at their boxes, the info label
+// and the fixed "X", nothing else on the sheet; and a ticket sent to the
+// printer while it is stopped.
 #include <QLineF>
 #include <QListWidget>
 #include <QPushButton>
+#include <optional>
 
 #include "app/boletos.h"
 #include "loto/boletolo.h"
@@ -33,30 +35,57 @@ QVector<QVector<int>> apuestas(const QByteArray& datos, bool binario) {
   return todas;
 }
 
-}  // namespace
+// A sample file, and where data/configloi.cfg (the ticket at the left of
+// the sheet) and its game's own position put the ticket: frame left and top,
+// the info label's left.
+struct CasoLoto {
+  const char* nombre;
+  int apuestasBoleto;
+  double izquierda, arriba, info;
+};
+const CasoLoto kCasos[] = {{"AB000017.TXT", 8, 1505, 80, 4485},
+                           {"AP000017.TXT", 8, 1505, 80, 4485},
+                           {"AG000014.TXT", 6, 3190, 130, 7690},
+                           {"AE000012.TXT", 5, 1860, 605, 4815},
+                           {"AB000020.LOT", 8, 1505, 80, 4485}};
 
-TEST_F(ProgramaReal, EachSampleLottoGamePrintsItsFirstTicketWithEveryMarkInItsBox) {
-  // Where data/configloi.cfg (the ticket at the left of the sheet) and each
-  // game's own position put the ticket: frame left and top, the info label's left.
-  const struct {
-    const char* nombre;
-    int apuestasBoleto;
-    double izquierda, arriba, info;
-  } casos[] = {{"AB000017.TXT", 8, 1505, 80, 4485},
-               {"AP000017.TXT", 8, 1505, 80, 4485},
-               {"AG000014.TXT", 6, 3190, 130, 7690},
-               {"AE000012.TXT", 5, 1860, 605, 4815},
-               {"AB000020.LOT", 8, 1505, 80, 4485}};
-  for (const auto& c : casos) {
-    SCOPED_TRACE(c.nombre);
-    const QString nombre = c.nombre;
-    const char juego = c.nombre[1];
-    // A fresh program folder each time: the lotto window keeps its position in configloi.cfg.
-    TempFolder programa;
-    copiaDatos(programa);
-    if (HasFatalFailure()) return;
+// The one page of `pdf` holds the first ticket of `c` (read from `datos`):
+// every mark at its box, the info label and the fixed "X", nothing else.
+void esPrimerBoleto(const QString& pdf, const QByteArray& datos, const CasoLoto& c) {
+  EXPECT_EQ(pdfPageCount(pdf), 1);
+  const QString nombre = c.nombre;
+  const QVector<QVector<int>> boleto = apuestas(datos, nombre.endsWith(".LOT")).mid(0, c.apuestasBoleto);
+  ASSERT_EQ(boleto.size(), c.apuestasBoleto);
+  const FormularioLoto formulario = formularioLoto(c.nombre[1], c.izquierda, c.arriba);
+  const QVector<CajaEsperada> marcas = formulario.marcas(boleto);
+  const QRect fija = formulario.fija;
+  const QRect info(int(c.info), 1740, 945, 1650);
 
-    Boletos principal(plataforma, programa.path());
+  QRect zona;
+  for (const CajaEsperada& e : marcas) zona |= e.caja;
+  const PageInk tinta(pdf, 1, zona.adjusted(-20, -20, 20, 20));
+  for (const CajaEsperada& e : marcas) {
+    const std::optional<QPointF> centro = tinta.centreIn(e.caja);
+    ASSERT_TRUE(centro) << "no ink in the box centred at " << e.centro.x() << ", " << e.centro.y();
+    EXPECT_LE(QLineF(*centro, e.centro).length(), kTolerancia)
+        << "ink centred at " << centro->x() << ", " << centro->y() << ", box centre " << e.centro.x() << ", "
+        << e.centro.y();
+  }
+  const PaginaEntera pagina(pdf);
+  ASSERT_TRUE(pagina.leida());
+  EXPECT_TRUE(pagina.tintaEn(info)) << "the info label";
+  EXPECT_TRUE(pagina.tintaEn(fija)) << "the fixed X";
+  QVector<QRect> permitidas = {info, fija};
+  for (const CajaEsperada& e : marcas) permitidas << e.caja;
+  sinTintaFuera(pagina, permitidas);
+}
+
+class LotoReal : public ProgramaReal {
+ protected:
+  // From the start-up window on `programa`, the lotto window on `nombre`
+  // (its choice box answered "Yes"), then "Imprime Boleto Actual".
+  void imprimeActual(const QString& programa, const QString& nombre) {
+    Boletos principal(plataforma, programa);
     principal.show();
     conVentana<boletoLO>([&] { principal.Command2->click(); },
                          [&](boletoLO& ventana) {
@@ -65,38 +94,47 @@ TEST_F(ProgramaReal, EachSampleLottoGamePrintsItsFirstTicketWithEveryMarkInItsBo
                            ventana.File2->setCurrentItem(listado.first());
                            dialogos.answer(MessageResult::Yes);  // Imprimir
                            ventana.File2_Click();
-                           ventana.Command11->click();  // Imprime Boleto Actual
+                           dialogos.forget();
+                           ventana.Command11->click();
                          });
+  }
+};
+
+}  // namespace
+
+TEST_F(LotoReal, EachSampleLottoGamePrintsItsFirstTicketWithEveryMarkInItsBox) {
+  for (const CasoLoto& c : kCasos) {
+    SCOPED_TRACE(c.nombre);
+    // A fresh program folder each time: the lotto window keeps its position in configloi.cfg.
+    TempFolder programa;
+    copiaDatos(programa);
+    if (HasFatalFailure()) return;
+    imprimeActual(programa.path(), c.nombre);
     const QStringList paginas = impresas(1);
     ASSERT_EQ(paginas.size(), 1);
-    const QString& pdf = paginas.first();
-    EXPECT_EQ(pdfPageCount(pdf), 1);
-
-    // The first ticket's boxes, and the areas of the labels that reach paper.
-    const QVector<QVector<int>> boleto =
-        apuestas(programa.read(nombre), nombre.endsWith(".LOT")).mid(0, c.apuestasBoleto);
-    ASSERT_EQ(boleto.size(), c.apuestasBoleto);
-    const FormularioLoto formulario = formularioLoto(juego, c.izquierda, c.arriba);
-    const QVector<CajaEsperada> marcas = formulario.marcas(boleto);
-    const QRect fija = formulario.fija;
-    const QRect info(int(c.info), 1740, 945, 1650);
-
-    QRect zona;
-    for (const CajaEsperada& e : marcas) zona |= e.caja;
-    const PageInk tinta(pdf, 1, zona.adjusted(-20, -20, 20, 20));
-    for (const CajaEsperada& e : marcas) {
-      const std::optional<QPointF> centro = tinta.centreIn(e.caja);
-      ASSERT_TRUE(centro) << "no ink in the box centred at " << e.centro.x() << ", " << e.centro.y();
-      EXPECT_LE(QLineF(*centro, e.centro).length(), kTolerancia)
-          << "ink centred at " << centro->x() << ", " << centro->y() << ", box centre " << e.centro.x()
-          << ", " << e.centro.y();
-    }
-    const PaginaEntera pagina(pdf);
-    ASSERT_TRUE(pagina.leida());
-    EXPECT_TRUE(pagina.tintaEn(info)) << "the info label";
-    EXPECT_TRUE(pagina.tintaEn(fija)) << "the fixed X";
-    QVector<QRect> permitidas = {info, fija};
-    for (const CajaEsperada& e : marcas) permitidas << e.caja;
-    sinTintaFuera(pagina, permitidas);
+    esPrimerBoleto(paginas.first(), programa.read(c.nombre), c);
   }
+}
+
+// A stopped default printer takes the ticket without a word or a wait, and
+// the ticket comes out whole once the printer runs again.
+TEST_F(LotoReal, AStoppedPrinterHoldsTheTicketUntilItRunsAgain) {
+  const CasoLoto& c = kCasos[0];
+  const QStringList deAntes = cola().trabajos();
+  std::optional<ColaDetenida> detenida(cola());
+  if (!detenida->detenida())
+    GTEST_SKIP() << "this user may not stop the queue " << cola().nombre().toStdString();
+  const QStringList archivosAntes = cola().archivos();
+
+  imprimeActual(rutaPrograma, c.nombre);
+  QStringList retenidos = cola().trabajos();
+  for (const QString& id : deAntes) retenidos.removeAll(id);
+  EXPECT_EQ(retenidos.size(), 1) << "the ticket waits in the stopped queue";
+  EXPECT_TRUE(dialogos.shown().isEmpty()) << "a box came up: " << dialogos.last().text.toStdString();
+  EXPECT_EQ(cola().archivos(), archivosAntes) << "a stopped printer printed";
+
+  detenida.reset();
+  const QStringList paginas = impresas(1);
+  ASSERT_EQ(paginas.size(), 1) << "the held ticket never came out";
+  esPrimerBoleto(paginas.first(), carpeta.read(c.nombre), c);
 }
