@@ -11,6 +11,7 @@
 #include "loto/boletolo.h"
 #include "tests/e2e/programa_real.h"
 #include "tests/support/formulario_loto.h"
+#include "tests/support/tinta_centrada.h"
 
 namespace {
 
@@ -61,16 +62,8 @@ void esPrimerBoleto(const QString& pdf, const QByteArray& datos, const CasoLoto&
   const QRect fija = formulario.fija;
   const QRect info(int(c.info), 1740, 945, 1650);
 
-  QRect zona;
-  for (const CajaEsperada& e : marcas) zona |= e.caja;
-  const PageInk tinta(pdf, 1, zona.adjusted(-20, -20, 20, 20));
-  for (const CajaEsperada& e : marcas) {
-    const std::optional<QPointF> centro = tinta.centreIn(e.caja);
-    ASSERT_TRUE(centro) << "no ink in the box centred at " << e.centro.x() << ", " << e.centro.y();
-    EXPECT_LE(QLineF(*centro, e.centro).length(), kTolerancia)
-        << "ink centred at " << centro->x() << ", " << centro->y() << ", box centre " << e.centro.x() << ", "
-        << e.centro.y();
-  }
+  tintaCentrada(tintaDeMarcas(pdf, marcas), marcas, kTolerancia);
+  if (::testing::Test::HasFatalFailure()) return;
   const PaginaEntera pagina(pdf);
   ASSERT_TRUE(pagina.leida());
   EXPECT_TRUE(pagina.tintaEn(info)) << "the info label";

@@ -8,6 +8,7 @@
 #include "app/boletos.h"
 #include "quiniela/boletoqp.h"
 #include "tests/e2e/programa_real.h"
+#include "tests/support/tinta_centrada.h"
 
 namespace {
 
@@ -85,16 +86,8 @@ TEST_F(ProgramaReal, TheFootballPoolsRunPrintsEveryTicketOfTheSampleWithItsMarks
                                    areaTexto(derecha, 5210, QString::number(t))};
 
     // The marks in detail, the rest of the sheet coarsely.
-    QRect zona;
-    for (const Marca& m : marcas) zona |= m.caja;
-    const PageInk tinta(pdf, 1, zona.adjusted(-20, -20, 20, 20));
-    for (const Marca& m : marcas) {
-      const std::optional<QPointF> centro = tinta.centreIn(m.caja);
-      ASSERT_TRUE(centro) << "no ink in the box centred at " << m.centro.x() << ", " << m.centro.y();
-      EXPECT_LE(QLineF(*centro, m.centro).length(), kTolerancia)
-          << "ink centred at " << centro->x() << ", " << centro->y() << ", box centre " << m.centro.x()
-          << ", " << m.centro.y();
-    }
+    tintaCentrada(tintaDeMarcas(pdf, marcas), marcas, kTolerancia);
+    if (HasFatalFailure()) return;
     const PaginaEntera pagina(pdf);
     ASSERT_TRUE(pagina.leida());
     for (const QRect& r : textos) EXPECT_TRUE(pagina.tintaEn(r)) << "no text at " << r.x() << ", " << r.y();

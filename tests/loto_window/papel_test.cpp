@@ -4,7 +4,7 @@
 
 #include "tests/loto_window/ventana_lo.h"
 #include "tests/support/formulario_loto.h"
-#include "tests/support/ink.h"
+#include "tests/support/tinta_centrada.h"
 
 namespace {
 
@@ -120,14 +120,8 @@ TEST_F(VentanaLo, EveryMarkLiesAtItsBoxOnTheFormAndOnlyTheTicketReachesPaper) {
     const QImage pagina = renderPdfPage(pdf, 1, ventana);
     const PageInk tinta(pagina, ventana.topLeft());
     ASSERT_EQ(tinta.area(), ventana);
-    for (const CajaEsperada& e : marcas) {
-      const std::optional<QPointF> centro = tinta.centreIn(e.caja);
-      ASSERT_TRUE(centro) << "no ink in the box at " << e.centro.x() << ", " << e.centro.y();
-      EXPECT_LE(QLineF(*centro, e.centro).length(), tolerancia)
-          << e.texto.toStdString() << " inked at " << centro->x() << ", " << centro->y() << " (ink "
-          << tinta.boundsIn(e.caja).left() << " to " << tinta.boundsIn(e.caja).right() << "), box centre "
-          << e.centro.x() << ", " << e.centro.y();
-    }
+    tintaCentrada(tinta, marcas, tolerancia);
+    if (HasFatalFailure()) return;
     EXPECT_FALSE(tinta.boundsIn(fija).isNull()) << "the fixed X";
 
     // Nothing else, not even a light grey: no grid line, coloured row, border, ruler, button or box of the
