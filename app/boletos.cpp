@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "app/canvas/controls.h"
+#include "app/canvas/safe_handler.h"
 #include "app/canvas/twip_geometry.h"
 #include "app/platform/dialogs.h"
 #include "app/platform/file_attributes.h"
@@ -61,11 +62,12 @@ Boletos::Boletos(const Platform& platform, const QString& programFolder)
   mnucreditos = menuBar()->addAction(QStringLiteral("Créditos"));
   mnuayuda = menuBar()->addAction(QStringLiteral("Ayuda"));
 
-  connect(Command1, &QPushButton::clicked, this, &Boletos::Command1_Click);
-  connect(Command2, &QPushButton::clicked, this, &Boletos::Command2_Click);
-  connect(Command3, &QPushButton::clicked, this, &Boletos::Command3_Click);
-  connect(mnucreditos, &QAction::triggered, this, &Boletos::mnucreditos_Click);
-  connect(mnuayuda, &QAction::triggered, this, &Boletos::mnuayuda_Click);
+  Dialogs& d = platform_.dialogs;
+  connectSafely(d, Command1, &QPushButton::clicked, this, &Boletos::Command1_Click);
+  connectSafely(d, Command2, &QPushButton::clicked, this, &Boletos::Command2_Click);
+  connectSafely(d, Command3, &QPushButton::clicked, this, &Boletos::Command3_Click);
+  connectSafely(d, mnucreditos, &QAction::triggered, this, &Boletos::mnucreditos_Click);
+  connectSafely(d, mnuayuda, &QAction::triggered, this, &Boletos::mnuayuda_Click);
 
   version();
 }

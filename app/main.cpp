@@ -1,6 +1,5 @@
 // Tiqueron: prints Spanish state-lottery tickets on an ordinary printer.
-#include <QApplication>
-
+#include "app/application.h"
 #include "app/boletos.h"
 #include "app/platform/file_attributes.h"
 #include "app/platform/qt_dialogs.h"
@@ -8,10 +7,11 @@
 #include "app/program_folder.h"
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
+  Application app(argc, argv);
   installSpanishTranslation(app);
 
   QtDialogs dialogs;
+  app.setErrorDialogs(&dialogs);
   SystemPrinter printer;
   SystemFileAttributes attributes;
   const Platform platform{dialogs, printer, attributes};

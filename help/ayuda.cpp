@@ -9,6 +9,8 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
+#include "app/canvas/eventos_raton.h"
+#include "app/canvas/safe_handler.h"
 #include "app/canvas/twip_geometry.h"
 #include "app/platform/ansi.h"
 #include "app/platform/delimited.h"
@@ -86,12 +88,15 @@ void Ayuda::creaControles() {
   setTabOrder(Text1, List1);
   Command3->setFocus();
 
-  connect(Command1, &QPushButton::clicked, this, &Ayuda::Command1_Click);
-  connect(Command2, &QPushButton::clicked, this, &Ayuda::Command2_Click);
-  connect(Command3, &QPushButton::clicked, this, &Ayuda::Command3_Click);
-  connect(List1, &QListWidget::itemClicked, this,
-          [this](QListWidgetItem* item) { List1_Click(List1->row(item)); });
-  connect(List1, &QListWidget::itemSelectionChanged, this, &Ayuda::tomaSeleccion);
+  Dialogs& d = platform_.dialogs;
+  connectSafely(d, Command1, &QPushButton::clicked, this, &Ayuda::Command1_Click);
+  connectSafely(d, Command2, &QPushButton::clicked, this, &Ayuda::Command2_Click);
+  connectSafely(d, Command3, &QPushButton::clicked, this, &Ayuda::Command3_Click);
+  connect(List1, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+    runHandler(platform_.dialogs, [&] { List1_Click(List1->row(item)); });
+  });
+  connectSafely(d, List1, &QListWidget::itemSelectionChanged, this, &Ayuda::tomaSeleccion);
+  (new EventosRaton(d, this))->alElegir(List1, [this] { List1_Click(List1->currentRow()); });
 }
 
 void Ayuda::ponTips() {
@@ -181,7 +186,11 @@ bool Ayuda::eventFilter(QObject* watched, QEvent* event) {
       break;
     }
     case QEvent::KeyPress:
-      if (watched == Text1) return Text1_KeyPress(*static_cast<QKeyEvent*>(event));
+      if (watched == Text1) {
+        bool usada = false;
+        runHandler(platform_.dialogs, [&] { usada = Text1_KeyPress(*static_cast<QKeyEvent*>(event)); });
+        return usada;
+      }
       break;
     case QEvent::MouseButtonPress:
       // A click clears the box, ready for a new word.

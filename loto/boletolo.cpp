@@ -21,7 +21,7 @@
 #include "loto/textos_boletolo.h"
 
 boletoLO::boletoLO(const Platform& platform, const QString& rutaPrograma, QWidget* parent)
-    : TwipWindow(parent), platform_(platform), rutaPrograma_(rutaPrograma), eventos_(new EventosRaton(this)) {
+    : TwipWindow(parent), platform_(platform), rutaPrograma_(rutaPrograma), eventos_(new EventosRaton(platform.dialogs, this)) {
   creaControles();
   cargaVentana();
 }
@@ -144,6 +144,10 @@ void boletoLO::abrir(const QString& elegido) {
     }
     nomi = elegido;
     floto = codigo;
+    // Until the new file gives a ticket, nothing on screen is its own.
+    dibujado_ = false;
+    for (Grid* rejilla : formulario(*nuevo).numeros + formulario(*nuevo).extras) rejilla->clear();
+    Label4->clear();
     preparaPantalla(*nuevo);
     inicio();
     tipoFile = tipoFileDeNombre(nomi);

@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "app/canvas/eventos_raton.h"
+#include "app/canvas/safe_handler.h"
 #include "app/grid/grid.h"
 #include "loto/boletolo.h"
 #include "loto/textos_boletolo.h"
@@ -20,16 +21,18 @@ void boletoLO::conectaEventos() {
       {Command9, &boletoLO::Command9_Click},   {Command10, &boletoLO::Command10_Click},
       {Command11, &boletoLO::Command11_Click}, {Command12, &boletoLO::Command12_Click},
       {Command13, &boletoLO::Command13_Click}, {Command14, &boletoLO::Command14_Click}};
-  for (const auto& [boton, accion] : botones) connect(boton, &QPushButton::clicked, this, accion);
+  for (const auto& [boton, accion] : botones)
+    connectSafely(platform_.dialogs, boton, &QPushButton::clicked, this, accion);
 
   const std::pair<QAction*, void (boletoLO::*)()> menus[] = {
       {mnuConfigura, &boletoLO::mnuConfigura_Click}, {mnuTiqueron, &boletoLO::mnuTiqueron_Click},
       {mnuMuno, &boletoLO::mnuMuno_Click},           {mnufl, &boletoLO::mnufl_Click},
       {mnuInfo, &boletoLO::mnuInfo_Click},           {mnuFI, &boletoLO::mnuFI_Click},
       {mnuAyuda, &boletoLO::mnuAyuda_Click},         {mnuSalir, &boletoLO::mnuSalir_Click}};
-  for (const auto& [menu, accion] : menus) connect(menu, &QAction::triggered, this, accion);
+  for (const auto& [menu, accion] : menus) connectSafely(platform_.dialogs, menu, &QAction::triggered, this, accion);
 
-  connect(File2, &QListWidget::itemClicked, this, &boletoLO::File2_Click);
+  connectSafely(platform_.dialogs, File2, &QListWidget::itemClicked, this, &boletoLO::File2_Click);
+  eventos_->alElegir(File2, [this] { File2_Click(); });
   for (int i = 0; i < 8; ++i) eventos_->alHacerClic(Text1[i], [this, i] { Text1_Click(i); });
   for (int i = 3; i < 10; ++i) eventos_->alHacerClic(Text3[i], [this, i] { Text3_Click(i); });
 

@@ -20,7 +20,7 @@
 #include "quiniela/textos_boletoqp.h"
 
 boletoqp::boletoqp(const Platform& platform, QString& rutaPrograma, QWidget* parent)
-    : TwipWindow(parent), platform_(platform), rutaPrograma_(rutaPrograma), eventos_(new EventosRaton(this)) {
+    : TwipWindow(parent), platform_(platform), rutaPrograma_(rutaPrograma), eventos_(new EventosRaton(platform.dialogs, this)) {
   creaControles();
   cargaVentana();
 }

@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "app/canvas/eventos_raton.h"
+#include "app/canvas/safe_handler.h"
 #include "quiniela/boletoqp.h"
 #include "quiniela/textos_boletoqp.h"
 
@@ -18,7 +19,8 @@ void boletoqp::conectaEventos() {
       {Command7, &boletoqp::Command7_Click},  {Command8, &boletoqp::Command8_Click},
       {Command9, &boletoqp::Command9_Click},  {Command10, &boletoqp::Command10_Click},
       {Command11, &boletoqp::Command11_Click}};
-  for (const auto& [boton, accion] : botones) connect(boton, &QPushButton::clicked, this, accion);
+  for (const auto& [boton, accion] : botones)
+    connectSafely(platform_.dialogs, boton, &QPushButton::clicked, this, accion);
 
   const std::pair<QAction*, void (boletoqp::*)()> menus[] = {{mnuAbrir, &boletoqp::mnuAbrir_Click},
                                                              {mnuConfigura, &boletoqp::mnuConfigura_Click},
@@ -26,11 +28,12 @@ void boletoqp::conectaEventos() {
                                                              {mnuIF, &boletoqp::mnuIF_Click},
                                                              {mnuP, &boletoqp::mnuP_Click},
                                                              {mnuAyuda, &boletoqp::mnuAyuda_Click}};
-  for (const auto& [menu, accion] : menus) connect(menu, &QAction::triggered, this, accion);
+  for (const auto& [menu, accion] : menus) connectSafely(platform_.dialogs, menu, &QAction::triggered, this, accion);
 
   for (int i = 0; i < 9; ++i) {
     if (!Text3[i]) continue;
-    connect(Text3[i], &QLineEdit::returnPressed, this, [this, i] { Text3_KeyPress(i, 13); });
+    connect(Text3[i], &QLineEdit::returnPressed, this,
+            safeHandler(platform_.dialogs, [this, i] { Text3_KeyPress(i, 13); }));
     eventos_->alHacerClic(Text3[i], [this, i] { Text3_Click(i); });
   }
   for (int i = 0; i < 8; ++i) eventos_->alHacerClic(Text1[i], [this, i] { Text1_Click(i); });

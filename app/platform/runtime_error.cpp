@@ -15,6 +15,7 @@ constexpr Description kDescriptions[] = {
     {9, "El subíndice está fuera del intervalo"},
     {11, "División por cero"},
     {13, "No coinciden los tipos"},
+    {51, "Error interno"},
     {52, "Nombre o número de archivo incorrecto"},
     {53, "No se ha encontrado el archivo"},
     {55, "El archivo ya está abierto"},

@@ -9,6 +9,7 @@
 
 #include "app/platform/files.h"
 #include "help/ayuda.h"
+#include "tests/loto_window/ventana_lo.h"
 #include "tests/quiniela_window/ventana_qp.h"
 
 namespace {
@@ -97,6 +98,56 @@ TEST_F(Teclado, EnterOnAHelpEntryPrintsNothingSpaceAndEnterOnAFocusedButtonPress
   ayuda.Command2->setFocus();
   QTest::keyClick(ayuda.Command2, Qt::Key_Return);  // Imprimir Seleccion
   EXPECT_EQ(impresora.documents().size(), 1);
+}
+
+// No command is the mouse's alone: the file list, the bet boxes of both
+// windows, the football-pools "Restaurar" label and the help index answer
+// Space and Enter as they answer a click, and Tab reaches them.
+class SinRaton : public VentanaLo {};
+
+TEST_F(SinRaton, TheLottoFileListAndTheBetBoxesAnswerSpaceAndEnter) {
+  carpeta.write("AB000017.TXT", archivoLotoTexto('B', 17));
+  carpeta.write("AE000012.TXT", archivoLotoTexto('E', 12));
+  for (const auto& [archivo, tecla] : {std::pair{"AB000017.TXT", Qt::Key_Return}, {"AE000012.TXT", Qt::Key_Space}}) {
+    auto w = abre();
+    muestra(*w);
+    ASSERT_TRUE(w->File2->isVisible());
+    w->File2->setFocus();
+    w->File2->setCurrentItem(w->File2->findItems(archivo, Qt::MatchExactly).first());
+    dialogos.answer(MessageResult::Yes);
+    QTest::keyClick(w->File2, tecla);
+    EXPECT_EQ(std::pair(w->nomi, w->boletoActual), std::pair(QString(archivo), 1));
+
+    ASSERT_TRUE(w->Text1[2]->focusPolicy() & Qt::TabFocus);
+    w->Text1[2]->setFocus();
+    dialogos.forget();
+    dialogos.answer(MessageResult::Ok);
+    QTest::keyClick(w->Text1[2], tecla);
+    ASSERT_EQ(dialogos.shown().size(), 1);
+    EXPECT_EQ(dialogos.last().title, "Imprimir parte del boleto!!");
+    EXPECT_EQ(w->Text1[3]->text(), QString()) << "only the first three bets drawn";
+  }
+}
+
+TEST_F(Teclado, TheBetBoxesRestaurarAndTheHelpIndexAnswerSpaceAndEnter) {
+  auto w = abre();
+  muestra(*w);
+  w->inicioY = 3000;
+  w->Label16->setFocus();
+  QTest::keyClick(w->Label16, Qt::Key_Space);
+  EXPECT_NE(w->inicioY, 3000) << "Restaurar";
+  w->Text1[1]->setFocus();
+  dialogos.forget();
+  QTest::keyClick(w->Text1[1], Qt::Key_Enter, Qt::KeypadModifier);
+  EXPECT_EQ(dialogos.shown().size(), 1) << "the partial print question";
+
+  carpeta.write("lotoAy.txt", readFileBytes(QStringLiteral(TIQUERON_DATA_DIR) + "lotoAy.txt"));
+  Ayuda ayuda(plataforma, rutaPrograma);
+  muestra(ayuda);
+  ayuda.List1->setFocus();
+  ayuda.List1->setCurrentRow(8);  // "1. Elegir archivo" in the index
+  QTest::keyClick(ayuda.List1, Qt::Key_Space);
+  EXPECT_TRUE(ayuda.Command3->hasFocus()) << "the jump gives Space back to INDICE";
 }
 
 }  // namespace
