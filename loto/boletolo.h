@@ -180,6 +180,9 @@ class boletoLO : public TwipWindow {
   // Start and files.
   void cargaVentana();
   bool leeConfiguracion();
+  // guardacfg; `avisaIncompleto` false keeps quiet about an old file too
+  // short to read, which the save itself completes.
+  void guardaCalibracion(bool avisaIncompleto);
   void preparaPantalla(const JuegoLoto& juego);
   const JuegoLoto& juego() const { return juegoOBonoloto(floto); }
   // Drawing.

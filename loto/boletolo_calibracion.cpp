@@ -5,7 +5,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <optional>
 
+#include "app/boleto/caja_numero.h"
 #include "app/boleto/cruz_flechas.h"
 #include "app/canvas/twip_geometry.h"
 #include "app/grid/grid.h"
@@ -16,6 +18,7 @@
 #include "loto/files/configloi.h"
 #include "loto/print/lugares_loto.h"
 #include "loto/print/marcado_loto.h"
+#include "loto/textos_boletolo.h"
 
 namespace {
 
@@ -28,22 +31,31 @@ QString conNumero(const RuntimeError& error, const QString& etiqueta) {
 
 bool boletoLO::leeConfiguracion() {
   CalibracionLoto calibracion{topeSup, margenIzq, nBole, cfgResto};
-  bool leida = true;
+  std::optional<RuntimeError> fallo;
   try {
     ArchivoConfigLoi(rutaPrograma_, platform_.attributes).leer(juego().mitadPrimera, calibracion);
   } catch (const RuntimeError& error) {
-    avisaFallo(error, QStringLiteral(" F"));
-    leida = false;
+    fallo = error;
   }
   topeSup = calibracion.topeSup;
   margenIzq = calibracion.margenIzq;
   nBole = calibracion.nBole;
   cfgResto = calibracion.cfgResto;
-  if (!leida) {
-    guardacfg();
+  Text3[7]->setText(numberText(topeSup));
+  if (fallo) {
+    // An offset the file did not give takes the game's default position,
+    // never a zero nobody typed; the box says so, and the save that follows
+    // writes the file whole.
+    const InicioLoto defecto = inicioLoto(juego(), margenIzq);
+    if (!calibracion.topeLeido) topeSup = defecto.topeSup;
+    if (!calibracion.margenLeido) margenIzq = defecto.margenIzq;
+    Text3[7]->setText(numberText(topeSup));
+    avisaFallo(*fallo, QStringLiteral(" F") +
+                           textoslo::reparacionCalibracion(!calibracion.topeLeido, !calibracion.margenLeido,
+                                                           topeSup, margenIzq));
+    guardaCalibracion(false);
     return false;
   }
-  Text3[7]->setText(numberText(topeSup));
   negrita = true;
   tamFuente = 7;
   signo = QStringLiteral("o");
@@ -51,12 +63,23 @@ bool boletoLO::leeConfiguracion() {
 }
 
 void boletoLO::guardacfg() {
+  guardaCalibracion(true);
+}
+
+void boletoLO::guardaCalibracion(bool avisaIncompleto) {
+  // A top offset no field can hold is reported, and the one in force is
+  // saved: the calibration made so far is not lost for one bad box.
   try {
-    topeSup = textToInt32(Text3[7]->text());
+    leeCaja(Text3[7], topeSup);
+  } catch (const RuntimeError& error) {
+    avisaFallo(error, conNumero(error, QStringLiteral(" Gcfg")));
+  }
+  try {
     ArchivoConfigLoi(rutaPrograma_, platform_.attributes)
         .guardar(juego().mitadPrimera, {topeSup, margenIzq, nBole, cfgResto});
   } catch (const RuntimeError& error) {
-    avisaFallo(error, conNumero(error, QStringLiteral(" Gcfg")));
+    if (avisaIncompleto || error.number() != ErrorNumber::InputPastEnd)
+      avisaFallo(error, conNumero(error, QStringLiteral(" Gcfg")));
   }
 }
 
@@ -86,16 +109,17 @@ void boletoLO::Command12_Click() {
 void boletoLO::cerrar() {
   const JuegoLoto& j = juego();
   cfgResto = QStringLiteral("980-30-1065-0-0");
-  // A number no field can hold is reported and the field keeps its value.
-  const auto campo = [this](auto& destino, const QString& texto, auto convierte) {
+  // A number no field can hold is reported; the field keeps its value and
+  // the box shows it again.
+  const auto campo = [this](QLineEdit* caja, auto& destino) {
     try {
-      destino = convierte(texto);
+      leeCaja(caja, destino);
     } catch (const RuntimeError& error) {
       avisaFallo(error, conNumero(error, QString()));
     }
   };
-  campo(nBole, Text3[9]->text(), textToInt16);
-  campo(margenIzq, Text3[3]->text(), textToInt32);
+  campo(Text3[9], nBole);
+  campo(Text3[3], margenIzq);
   // Euromillones and El Gordo have fewer blocks than the eight the box allows.
   if (j.nBole < kMaximoBole && nBole > j.nBole) {
     nBole = j.nBole;
@@ -110,8 +134,8 @@ void boletoLO::cerrar() {
   signo = Text3[5]->text().left(1);
   const QString tam = Text3[6]->text();
   tamFuente = 7;
-  if (QStringLiteral("7 8 9 10 11 12").contains(tam)) campo(tamFuente, tam, textToInt16);
-  campo(topeSup, Text3[7]->text(), textToInt32);
+  if (QStringLiteral("7 8 9 10 11 12").contains(tam)) campo(Text3[6], tamFuente);
+  campo(Text3[7], topeSup);
   // The box shows the count in force: the ticket routine reads it again.
   const qint16 pedidas = nBole;
   nBole = qBound(kMinimoBole, nBole, kMaximoBole);
@@ -165,7 +189,13 @@ void boletoLO::Command13_Click() {
 
 void boletoLO::Text3_Click(int index) {
   if (index == 3) {
-    Text3[3]->setText(conmutaPosicion(juego(), Text3[3]->text()));
+    try {
+      Text3[3]->setText(conmutaPosicion(juego(), Text3[3]->text()));
+    } catch (const RuntimeError& error) {
+      // A number too large even to add to: the box goes back to the side in force.
+      avisaFallo(error, conNumero(error, QString()));
+      Text3[3]->setText(plainNumber(margenIzq));
+    }
   } else if (index == 4) {
     negrita = Text3[4]->text() == QStringLiteral("F");
     Text3[4]->setText(negrita ? QStringLiteral("V") : QStringLiteral("F"));

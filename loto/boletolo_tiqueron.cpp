@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "app/boleto/caja_numero.h"
 #include "app/boleto/navegador.h"
 #include "app/canvas/twip_geometry.h"
 #include "app/grid/grid.h"
@@ -89,7 +90,7 @@ void boletoLO::Tiqueron() {
     if (signo.trimmed().isEmpty()) signo = QStringLiteral("x");
     Text3[5]->setText(signo);
     if (boletoActual < 1) boletoActual = 1;
-    nBole = textToInt16(Text3[9]->text());
+    leeCaja(Text3[9], nBole, numberText);
     setFontSize(tamFuente);
     setFontBold(negrita);
     setForeColor(qbColor(0));
@@ -223,7 +224,12 @@ void boletoLO::tablas() {
   for (Grid* rejilla : f.numeros) rejilla->show();
   aspectoRejillas(true);
   for (int i = j.nBole; i < 8; ++i) Text1[i]->clear();
-  nBole = textToInt16(Text3[9]->text());
+  try {
+    leeCaja(Text3[9], nBole, numberText);
+  } catch (const RuntimeError&) {
+    // The box shows the count in force again; whoever called has its own
+    // word on the failure, and layout must not fail.
+  }
   setWindowTitle(windowTitle() + QStringLiteral(" ...") + nomi.right(18));
 }
 
@@ -284,8 +290,15 @@ void boletoLO::Command10_Click() {
   Command10->setFocus();
 }
 
-// The ticket as it stands on screen, a partial selection included.
+// The ticket as it stands on screen, a partial selection included; but only
+// one the open file has given: grids left over from another file, or from a
+// ticket that could not be shown, would spoil a form.
 void boletoLO::Command11_Click() {
+  if (!dibujado_) {
+    platform_.dialogs.message(textoslo::sinBoletoQueImprimir, kDefaultTitle, MessageButtons::Ok,
+                              MessageIcon::Exclamation);
+    return;
+  }
   setAutoRedraw(true);
   blanquea();
   const QList<QWidget*> pantalla{Frame3, Frame1, Frame2, Label3, Label21, Label15, Label13};

@@ -137,6 +137,7 @@ inline constexpr QRectF kLabel18{0, 2730, 165, 255};
 inline constexpr QRectF kLabel19{30, 6210, 225, 165};
 inline constexpr QRectF kLabel4{4485, 1740, 945, 1650};
 inline constexpr QRectF kFrame7{90, 4635, 840, 2745};
-// Label18 beside the Euromillones frame, Label19 inside El Gordo's, from the offsets.
+// Label18 beside the Euromillones frame, from the offsets; Label19 at one
+// place inside El Gordo's frame, which itself follows the offsets.
 constexpr double kLabel18Dx = -1540, kLabel18Dy = 3340;
-constexpr double kLabel19Left = -5, kLabel19Dy = 6070;
+constexpr double kLabel19Left = -5, kLabel19Top = 6200;

@@ -1,5 +1,7 @@
 #include "loto/textos_boletolo.h"
 
+#include <QStringList>
+
 #include "app/platform/numbers.h"
 
 namespace textoslo {
@@ -105,5 +107,17 @@ const QString clave =
         "  Marque el signo de la -Clave- en cada col., en otro caso debe colocarlo en la Combinación") +
     salto + QStringLiteral("  para que al obtener el file AG???????.TXT lo introduzca en cada serie.");
 }  // namespace ayuda
+
+const QString sinBoletoQueImprimir =
+    QStringLiteral("No hay ningún boleto del archivo abierto en pantalla: no se imprime nada.");
+
+QString reparacionCalibracion(bool tope, bool margen, qint32 topeSup, qint32 margenIzq) {
+  QStringList tomados;
+  if (tope) tomados << QStringLiteral("Tope Superior ") + QString::number(topeSup);
+  if (margen) tomados << QStringLiteral("Margen Izquierdo ") + QString::number(margenIzq);
+  if (tomados.isEmpty()) return QString();
+  return QStringLiteral("\nSe toma la posición por defecto del juego para lo que configloi.cfg no daba: ") +
+         tomados.join(QStringLiteral(", ")) + u'.';
+}
 
 }  // namespace textoslo

@@ -31,6 +31,12 @@ extern const QString desarrolloIncorrecto, tituloDesarrolloIncorrecto;
 extern const QString sinApuestasBinario, sinApuestasTexto;
 extern const QString tituloInformacion;
 
+// The print commands when no ticket of the open file is on screen.
+extern const QString sinBoletoQueImprimir;
+// After " F": the offsets a calibration file could not give, and the game's
+// default position taken for them; empty when it gave both.
+QString reparacionCalibracion(bool tope, bool margen, qint32 topeSup, qint32 margenIzq);
+
 // Hover texts for the help line Label21.
 namespace ayuda {
 extern const QString configuracion, cruz, derecha, izquierda, arriba, abajo, configurar, restaurar,

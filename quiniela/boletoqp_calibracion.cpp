@@ -3,6 +3,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 
+#include "app/boleto/caja_numero.h"
 #include "app/boleto/cruz_flechas.h"
 #include "app/canvas/twip_geometry.h"
 #include "app/grid/grid.h"
@@ -68,12 +69,9 @@ bool boletoqp::pasoCalibracion(const std::function<void()>& paso) {
 void boletoqp::Command5_Click() {
   // A box whose number does not fit its field is reported and shows the value
   // still in force, so that what is saved is what is applied.
-  if (!pasoCalibracion([this] { margenIzq = textToInt32(Text3[1]->text()); }))
-    Text3[1]->setText(plainNumber(margenIzq));
-  if (!pasoCalibracion([this] { inicioX = textToInt32(Text3[8]->text()); }))
-    Text3[8]->setText(plainNumber(inicioX));
-  if (!pasoCalibracion([this] { inicioY = textToInt32(Text3[7]->text()); }))
-    Text3[7]->setText(plainNumber(inicioY));
+  pasoCalibracion([this] { leeCaja(Text3[1], margenIzq); });
+  pasoCalibracion([this] { leeCaja(Text3[8], inicioX); });
+  pasoCalibracion([this] { leeCaja(Text3[7], inicioY); });
   if (inicioY < 1) inicioY = 2270;
   colocaPaneles();
   const QString negritaCaja = Text3[4]->text().left(1);

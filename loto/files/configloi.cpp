@@ -1,6 +1,8 @@
 #include "loto/files/configloi.h"
 
 #include <QStringList>
+#include <functional>
+#include <optional>
 
 #include "app/platform/delimited.h"
 #include "app/platform/file_attributes.h"
@@ -70,12 +72,28 @@ void ArchivoConfigLoi::leer(bool primeraMitad, CalibracionLoto& calibracion) {
   if (!atributos_.exists(ruta()))
     withNormalAttributes(atributos_, ruta(), [&] { writeFileAtomically(ruta(), contenidoNuevoLoi()); });
   const QStringList items = leerItems(atributos_, ruta(), kItemsLeidos);
-  if (items.size() < kItemsLeidos) throw RuntimeError(ErrorNumber::InputPastEnd);
-  textValue(items.at(2));  // must still read as a number, though nothing uses it
-  calibracion.topeSup = mitadDe(items.at(3), primeraMitad);
-  calibracion.margenIzq = mitadDe(items.at(4), primeraMitad);
-  calibracion.nBole = textToInt16(items.at(5));
-  calibracion.cfgResto = items.at(6);
+  std::optional<RuntimeError> fallo;
+  if (items.size() < kItemsLeidos) fallo = RuntimeError(ErrorNumber::InputPastEnd);
+  const auto convierte = [&](int item, const std::function<void(const QString&)>& toma) {
+    if (item >= items.size()) return;
+    try {
+      toma(items.at(item));
+    } catch (const RuntimeError& error) {
+      if (!fallo) fallo = error;
+    }
+  };
+  convierte(2, [](const QString& item) { textValue(item); });  // read, though nothing uses it
+  convierte(3, [&](const QString& item) {
+    calibracion.topeSup = mitadDe(item, primeraMitad);
+    calibracion.topeLeido = true;
+  });
+  convierte(4, [&](const QString& item) {
+    calibracion.margenIzq = mitadDe(item, primeraMitad);
+    calibracion.margenLeido = true;
+  });
+  convierte(5, [&](const QString& item) { calibracion.nBole = textToInt16(item); });
+  convierte(6, [&](const QString& item) { calibracion.cfgResto = item; });
+  if (fallo) throw *fallo;
 }
 
 void ArchivoConfigLoi::guardar(bool primeraMitad, const CalibracionLoto& calibracion) {

@@ -23,6 +23,9 @@ struct CalibracionLoto {
   qint32 margenIzq = 0;
   qint16 nBole = 0;
   QString cfgResto;
+  // Whether a load read the offsets; one it could not read keeps its value.
+  bool topeLeido = false;
+  bool margenLeido = false;
 };
 
 // A half of items 4 and 5: the first four characters (`primera`) or the
@@ -42,9 +45,10 @@ class ArchivoConfigLoi {
   // Reads the seven items into `calibracion`, taking the offsets from the
   // half the game uses (`primeraMitad`: Euromillones). A missing file is
   // first created with contenidoNuevoLoi(). The items are all read before
-  // any is converted, and each value is stored as soon as it is converted, so
-  // a failure (62 fewer than seven items, 6 a number too large for its field,
-  // the file errors) leaves the rest as they were; it is thrown.
+  // any is converted, and each is converted on its own: one that is missing
+  // or too large for its field keeps its value and the others are still
+  // taken. The first failure (62 fewer than seven items, 6 a number too
+  // large, the file errors) is then thrown.
   void leer(bool primeraMitad, CalibracionLoto& calibracion);
 
   // guardacfg: reads the first five items of the file, then writes the seven

@@ -6,7 +6,7 @@ MarcosLoto marcosLoto(const JuegoLoto& juego, qint32 margenIzq, qint32 topeSup) 
   return MarcosLoto{{margenIzq + juego.marcoDx, double(topeSup)},
                     {margenIzq + juego.reintegroDx, topeSup + juego.reintegroDy},
                     {margenIzq + kLabel18Dx, topeSup + kLabel18Dy},
-                    {kLabel19Left, topeSup + kLabel19Dy}};
+                    {kLabel19Left, kLabel19Top}};
 }
 
 PartesLoto variacLoto(const JuegoLoto& juego, qint32& margenIzq, qint32& topeSup) {

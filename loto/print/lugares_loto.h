@@ -14,7 +14,7 @@ struct MarcosLoto {
   QPointF marco;      // Frame4, Frame5 or Frame6 (Euromillones at m - 1360)
   QPointF reintegro;  // Frame7: m - 1095, t + 4470 (La Primitiva) or t + 3180 (Bonoloto)
   QPointF label18;    // beside the Euromillones frame: m - 1540, t + 3340
-  QPointF label19;    // inside El Gordo's frame: -5, t + 6070
+  QPointF label19;    // inside El Gordo's frame: -5, 6200
 };
 MarcosLoto marcosLoto(const JuegoLoto& juego, qint32 margenIzq, qint32 topeSup);
 

@@ -13,6 +13,7 @@
 #include "app/platform/delimited.h"
 #include "app/platform/files.h"
 #include "loto/files/configloi.h"
+#include "loto/textos_boletolo.h"
 #include "quiniela/configqp.h"
 #include "tests/loto_window/ventana_lo.h"
 #include "tests/quiniela_window/ventana_qp.h"
@@ -115,30 +116,24 @@ TEST_F(VentanaQp, BadConfigQpFilesAreReportedAndNeverLeftHalfWritten) {
 
 TEST_F(VentanaLo, BadConfigLoiFilesAreReportedAndNeverLeftHalfWritten) {
   const QString gcfg = " Gcfg Nº   ";
+  // The offsets the file could not give take the game's default position.
+  const QString repara = textoslo::reparacionCalibracion(true, true, 155, 1505);
   const Caso casos[] = {
       // The save after the failed start writes the file whole: closing then has nothing to report.
-      {"missing fields",
-       "980,30,\" 1290\"\r\n",
-       false,
-       {con(62, " F"), con(62, gcfg + "62")},
-       Disco::Reescrito},
+      {"missing fields", "980,30,\" 1290\"\r\n", false, {con(62, " F" + repara)}, Disco::Reescrito},
       {"extra fields", kConfigLoi.chopped(2) + ",\"x\",\"y\"\r\n", false, {}, Disco::Reescrito},
       {"an unterminated quote",
        "980,30,\" 1290\",\"0480-0155\",\"4840-1505\",\" 8\",\"980-30",
        false,
        {},
        Disco::Reescrito},
-      {"1 MB of text",
-       QByteArray(1 << 20, 'a'),
-       false,
-       {con(62, " F"), con(62, gcfg + "62")},
-       Disco::Reescrito},
+      {"1 MB of text", QByteArray(1 << 20, 'a'), false, {con(62, " F" + repara)}, Disco::Reescrito},
       {"read-only on disk", kConfigLoi, false, {}, Disco::Reescrito},
       {"in a read-only folder", kConfigLoi, true, {con(70, gcfg + "70")}, Disco::Igual},
       {"replaced by a folder",
        QByteArray(),
        false,
-       {con(75, " F"), con(75, gcfg + "75"), con(75, gcfg + "75")},
+       {con(75, " F" + repara), con(75, gcfg + "75"), con(75, gcfg + "75")},
        Disco::Igual}};
   for (const Caso& c : casos) {
     SCOPED_TRACE(c.caso);

@@ -5,6 +5,7 @@
 
 #include "app/platform/files.h"
 #include "help/ayuda.h"
+#include "loto/textos_boletolo.h"
 #include "quiniela/nombre_jornada.h"
 #include "tests/loto_window/ventana_lo.h"
 #include "tests/quiniela_window/ventana_qp.h"
@@ -68,7 +69,8 @@ TEST_F(VentanaLo, AProgramFolderItCannotWriteIsReportedAndReadingGoesOn) {
   auto w = abre();
   QStringList mensajes;
   for (const ShownBox& caja : dialogos.shown()) mensajes << caja.text;
-  EXPECT_EQ(mensajes, QStringList({denegado + " F", denegado + " Gcfg Nº   70"}));
+  EXPECT_EQ(mensajes, QStringList({denegado + " F" + textoslo::reparacionCalibracion(true, true, 155, 1505),
+                                   denegado + " Gcfg Nº   70"}));
   EXPECT_TRUE(w->File2->isHidden()) << "the start ended at the calibration";
   elige(*w, "AB000017.TXT");
   EXPECT_EQ(w->nboletos, 3);

@@ -36,15 +36,38 @@ TEST_F(VentanaLo, TheStartReadsTheSecondHalvesAndAMissingFileIsCreated) {
   EXPECT_TRUE(dialogos.shown().isEmpty());
   EXPECT_EQ(carpeta.read("configloi.cfg"), kConfigLoi);
   EXPECT_EQ(calibracion(*w), "1505 155 8 o 7 1");
-  // A file that cannot be read: " F", the file written anew, and the start ends there.
-  carpeta.write("configloi.cfg", "980,30\r\n");
-  dialogos.forget();
-  w = abre();
-  ASSERT_GE(dialogos.shown().size(), 1);
-  EXPECT_EQ(dialogos.shown().first().text, errorDescription(ErrorNumber::InputPastEnd) + " F");
-  EXPECT_TRUE(w->File2->isHidden());
-  EXPECT_EQ(std::tuple(w->negrita, w->tamFuente, w->signo), std::tuple(false, qint16(0), QString()));
-  EXPECT_EQ(items(carpeta.read("configloi.cfg")).size(), 7);
+  // A file that cannot be read: " F", and the start ends there. What it gave is kept, an offset it did
+  // not give takes the game's default position (the box says which), and the file is written whole,
+  // never with a half nobody typed.
+  const QString faltan = "\nSe toma la posición por defecto del juego para lo que configloi.cfg no daba: ";
+  const struct {
+    QByteArray datos;
+    QString aviso;
+    const char* posicion;  // margenIzq topeSup
+    const char* item4;
+    const char* item5;
+  } cortos[] = {
+      {"980,30\r\n", faltan + "Tope Superior 155, Margen Izquierdo 1505.", "1505 155", "0480-0155", "4840-1505"},
+      {"980,30,\" 1290\",\"0400-0200\"\r\n", faltan + "Margen Izquierdo 1505.", "1505 200", "0400-0200",
+       "4840-1505"},
+      {"980,30,\" 1290\",\"0400-0210\",\"4000-4540\"\r\n", "", "4540 210", "0400-0210", "4000-4540"},
+  };
+  for (const auto& c : cortos) {
+    SCOPED_TRACE(c.datos.toStdString());
+    carpeta.write("configloi.cfg", c.datos);
+    dialogos.forget();
+    w = abre();
+    ASSERT_EQ(dialogos.shown().size(), 1);
+    EXPECT_EQ(dialogos.shown().first().text, errorDescription(ErrorNumber::InputPastEnd) + " F" + c.aviso);
+    EXPECT_EQ(u"%1 %2"_s.arg(w->margenIzq).arg(w->topeSup), c.posicion);
+    EXPECT_TRUE(w->File2->isHidden());
+    EXPECT_EQ(std::tuple(w->negrita, w->tamFuente, w->signo), std::tuple(false, qint16(0), QString()));
+    const QStringList guardados = items(carpeta.read("configloi.cfg"));
+    ASSERT_EQ(guardados.size(), 7);
+    EXPECT_EQ(QStringList({guardados[3], guardados[4]}), QStringList({c.item4, c.item5}));
+    w->done(0);
+    EXPECT_EQ(dialogos.shown().size(), 1) << "closing finds the file whole";
+  }
 }
 
 TEST_F(VentanaLo, ApplyingTheFrameClampsSnapsAndSavesTheGamesHalf) {
@@ -66,7 +89,9 @@ TEST_F(VentanaLo, ApplyingTheFrameClampsSnapsAndSavesTheGamesHalf) {
       {"AG000014.TXT", {"2000", "v", "o", "12", "12", "70"}, "1505 70 6 o 12 0", "0480-0070", "4840-1505"},
       {"AG000014.TXT", {"5000", "", "o", "7", "4", "130"}, "3190 130 4 o 7 0", "0480-0130", "4840-3190"},
       {"AE000012.TXT", {"999", "V", "o", "9", "8", "500"}, "1860 500 5 o 9 1", "0500-0155", "1860-1505"},
-      {"AE000012.TXT", {"1000", "V", "o", "11", "3", "470"}, "4840 470 3 o 11 1", "0470-0155", "4840-1505"}};
+      {"AE000012.TXT", {"2001", "V", "o", "11", "3", "470"}, "4840 470 3 o 11 1", "0470-0155", "4840-1505"},
+      // Its own default left stays left, as for every other game.
+      {"AE000012.TXT", {"1860", "V", "o", "9", "8", "605"}, "1860 605 5 o 9 1", "0605-0155", "1860-1505"}};
   for (const auto& c : casos) {
     SCOPED_TRACE(testing::Message() << c.archivo << " " << c.cajas[0] << " " << c.cajas[4]);
     carpeta.write("configloi.cfg", kConfigLoi);
@@ -158,9 +183,8 @@ TEST_F(VentanaLo, TheArrowCrossMovesTheFramesAndTheCentredOrLeftParts) {
 
 TEST_F(VentanaLo, RestaurarPutsTheGamesPositionAndTheDefaultsThenApplies) {
   for (const auto& [archivo, juego, esperado] : {std::tuple{"AG000014.TXT", 'G', "3190 130 6 x 9 0"},
-                                                 // Euromillones' default left, 1860, is past the 1000 that
-                                                 // applying the frame takes for the centre.
-                                                 {"AE000012.TXT", 'E', "4840 605 5 x 9 0"},
+                                                 // Euromillones' default left stays left.
+                                                 {"AE000012.TXT", 'E', "1860 605 5 x 9 0"},
                                                  {"AP000017.TXT", 'P', "1505 80 8 x 9 0"}}) {
     auto w = abreCon(archivo, archivoLotoTexto(juego, 17));
     w->margenIzq = 1000;

@@ -20,6 +20,7 @@ enum class Impresion {
   Menu,       // "&Imprimir Bo+5" from ticket 1: a run that ends with the file
   Parcial,    // ticket 2 shown, its first three bets chosen, "Imprime Boleto Actual"
   Flechas,    // the arrow cross two steps of 40 right and one up, then "Imprime Boleto Actual"
+  Abajo,      // the arrow cross three steps of 200 down, a ticket shown, then "Imprime Boleto Actual"
 };
 
 }  // namespace
@@ -43,6 +44,7 @@ TEST_F(VentanaLo, EveryMarkLiesAtItsBoxOnTheFormAndOnlyTheTicketReachesPaper) {
       {"AB000016.LOT", 16, "1505", Impresion::Siguiente, 1505, 80, 4485},
       {"AE100010.TXT", 10, "1505", Impresion::Parcial, 1860, 605, 4815},
       {"AE200010.TXT", 10, "1505", Impresion::Flechas, 1940, 565, 4895},
+      {"AG100012.TXT", 12, "1505", Impresion::Abajo, 3190, 730, 7690},
   };
   for (const auto& c : casos) {
     SCOPED_TRACE(c.nombre);
@@ -72,6 +74,12 @@ TEST_F(VentanaLo, EveryMarkLiesAtItsBoxOnTheFormAndOnlyTheTicketReachesPaper) {
         w->Command2->click();
         w->Command11->click();
         boleto = 1;
+        break;
+      case Impresion::Abajo:
+        w->Text4->setText(" 200");
+        for (int i = 0; i < 3; ++i) w->Command4->click();
+        w->Command9->click();
+        w->Command11->click();
         break;
     }
     ASSERT_EQ(impresora.documents().size(), antes + 1);

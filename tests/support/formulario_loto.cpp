@@ -50,7 +50,7 @@ FormularioLoto formularioLoto(char juego, double m, double t) {
   if (juego == 'E') f.fija = QRect(int(m) - 1540, int(t) + 3340, 165, 255);
   // Inside El Gordo's frame, which cuts it.
   if (juego == 'G')
-    f.fija = QRectF(-5, t + 6070, 225, 165)
+    f.fija = QRectF(-5, 6200, 225, 165)
                  .translated(f.marco)
                  .intersected(QRectF(f.marco, QSizeF(4215, 7740)))
                  .toAlignedRect();

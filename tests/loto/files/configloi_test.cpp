@@ -53,14 +53,16 @@ TEST(ConfigLoi, HalvesAreReadAndWrittenWithFourDigits) {
     EXPECT_EQ(conMitad(viejo, valor, primera), nuevo) << viejo << " " << valor;
 }
 
-TEST(ConfigLoi, LoadTakesTheGamesHalfAndKeepsWhatAFailureDidNotReach) {
+// Every item is taken on its own: one missing or too large keeps its value, the rest are read.
+TEST(ConfigLoi, LoadTakesTheGamesHalfAndEveryItemItCanRead) {
   const QByteArray partida = "980,30,\" 1290\"\r\n\"0480-0155\",\"4840-1505\"\r\n\" 6\",\"resto\"\r\n";
   for (const auto& [contenido, primera, esperado, error] :
        {std::tuple{kLineaNueva, false, "155 1505 8 980-30-1065-0-0", 0},
         {kLineaNueva, true, "480 4840 8 980-30-1065-0-0", 0},
         {partida, false, "155 1505 6 resto", 0},
-        {"980,30,\" 1290\",\"0480-0155\",\"4840-1505\",\" 8\"\r\n", false, "-1 -1 -1 antes", 62},
-        {linea("0480-0155", "4840-1505", " 40000", "x"), true, "480 4840 -1 antes", 6}}) {
+        {"980,30,\" 1290\",\"0480-0155\",\"4840-1505\",\" 8\"\r\n", false, "155 1505 8 antes", 62},
+        {"980,30,\" 1290\",\"0400-0200\"\r\n", false, "200 -1 -1 antes", 62},
+        {linea("0480-0155", "4840-1505", " 40000", "x"), true, "480 4840 -1 x", 6}}) {
     TempFolder carpeta;
     RecordingAttributes atributos;
     ArchivoConfigLoi archivo(carpeta.path(), atributos);

@@ -20,10 +20,10 @@ QString valor(const std::optional<double>& v) {
 
 TEST(LugaresLoto, FramesAndFixedMarksFollowTheOffsets) {
   // At margenIzq 1500, topeSup 100: the game's frame, Frame7 (where shown), Label18, Label19.
-  const std::pair<qint16, const char*> casos[] = {{floto::euromillones, "140,100 * -40,3440 -5,6170"},
-                                                  {floto::gordo, "1500,100 * -40,3440 -5,6170"},
-                                                  {floto::bonoloto, "1500,100 405,3280 -40,3440 -5,6170"},
-                                                  {floto::primitiva, "1500,100 405,4570 -40,3440 -5,6170"}};
+  const std::pair<qint16, const char*> casos[] = {{floto::euromillones, "140,100 * -40,3440 -5,6200"},
+                                                  {floto::gordo, "1500,100 * -40,3440 -5,6200"},
+                                                  {floto::bonoloto, "1500,100 405,3280 -40,3440 -5,6200"},
+                                                  {floto::primitiva, "1500,100 405,4570 -40,3440 -5,6200"}};
   for (const auto& [codigo, esperado] : casos) {
     const MarcosLoto m = marcosLoto(juego(codigo), 1500, 100);
     const QString reintegro = juego(codigo).conReintegro ? punto(m.reintegro) : u"*"_s;
@@ -69,7 +69,7 @@ TEST(LugaresLoto, InicioAndCerrarChooseTheSideByTheirThresholds) {
         << codigo << ' ' << m;
   }
   const std::tuple<qint16, qint32, qint32, qint32> cierres[] = {
-      {floto::euromillones, 999, 1860, 510}, {floto::euromillones, 1000, 4840, 480},
+      {floto::euromillones, 2000, 1860, 510}, {floto::euromillones, 2001, 4840, 480},
       {floto::gordo, 2000, 1505, 80},        {floto::gordo, 2001, 3190, 130},
       {floto::bonoloto, 2000, 1505, 155},    {floto::bonoloto, 2001, 4540, 155},
       {floto::primitiva, 2000, 1505, 155},   {floto::primitiva, 2001, 4540, 155}};
