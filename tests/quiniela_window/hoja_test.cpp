@@ -39,7 +39,7 @@ TEST_F(VentanaQp, TheTestSheetOutlinesEveryBoxWhereTheCalibrationPutsItWithTheTi
     const QString pdf = impresora.documents().last();
 
     const FormularioQuiniela formulario{{c.margen + c.x, c.y}};
-    HojaEsperada hoja{formulario.cajas(), formulario.marcas(boletoDe(c.boleto, c.columnas, plenoDe(c.boleto))),
+    HojaEsperada hoja{formulario.cajas(), formulario.marcas(boletoDe(c.boleto, c.columnas, plenoDe(c.boleto))), {},
                       w->clientHeightTwips()};
     // The reference texts' places: their glyph boxes from their pen positions.
     QFont fuente(QStringLiteral("Ms Sans Serif"));

@@ -15,8 +15,11 @@ namespace {
 
 // How far from its place a line is looked for.
 constexpr int kBusqueda = 17;
-// How much of a line is looked at, either side of the point measured.
-constexpr int kTramo = 8;
+// How much of a line is looked at, either side of the point measured: little,
+// so that a line crossing near it is not seen.
+constexpr int kTramo = 3;
+// A mark is looked for this far inside its box's outline, clear of its ink.
+constexpr double kDentro = 5;
 // How deep the rulers' ticks and numbers reach into the page.
 constexpr int kBandaReglas = 400;
 
@@ -53,13 +56,32 @@ double peor(const PageInk& tinta, const QVector<std::pair<QPointF, bool>>& lugar
   return peor;
 }
 
-// The middle of each edge of `caja`, and whether the edge runs down.
+// A point on each edge of `caja`, a little way from its top-left corner, where
+// neither the mark in the box nor the edges crossing it lie; and whether the
+// edge runs down.
 QVector<std::pair<QPointF, bool>> bordes(const QRectF& caja) {
-  const QPointF c = caja.center();
-  return {{{caja.left(), c.y()}, true},
-          {{caja.right(), c.y()}, true},
-          {{c.x(), caja.top()}, false},
-          {{c.x(), caja.bottom()}, false}};
+  const double dx = qMin(25.0, caja.width() / 2), dy = qMin(25.0, caja.height() / 2);
+  return {{{caja.left(), caja.top() + dy}, true},
+          {{caja.right(), caja.top() + dy}, true},
+          {{caja.left() + dx, caja.top()}, false},
+          {{caja.left() + dx, caja.bottom()}, false}};
+}
+
+// Where a mark's ink is looked for: its box within the outline, and short of
+// any other box the form lays over it.
+QRect dentro(const CajaEsperada& marca, const QVector<QRectF>& cajas) {
+  QRectF zona = QRectF(marca.caja).adjusted(kDentro, kDentro, -kDentro, -kDentro);
+  const QPointF c = marca.centro;
+  for (const QRectF& caja : cajas) {
+    if (caja.contains(c)) zona &= caja.adjusted(kDentro, kDentro, -kDentro, -kDentro);  // as its frame cuts it
+    const QRectF otra = caja.adjusted(-6, -6, 6, 6);
+    if (!otra.intersects(zona) || caja.contains(c)) continue;
+    if (otra.left() > c.x()) zona.setRight(otra.left());
+    else if (otra.right() < c.x()) zona.setLeft(otra.right());
+    else if (otra.top() > c.y()) zona.setBottom(otra.top());
+    else zona.setTop(otra.bottom());
+  }
+  return zona.toAlignedRect();
 }
 
 }  // namespace
@@ -87,15 +109,17 @@ DesvioHoja compruebaHoja(const QString& pdf, const HojaEsperada& hoja, double to
   const PageInk tinta(pdf, 1, zona);
   resultado.cajas = peor(tinta, lineas, tolerancia, "box edge");
 
-  // Each mark's ink where its box's outline is not: in a square about the box's centre.
+  // Each mark's ink inside its box's outline.
   QVector<CajaEsperada> marcas;
   for (const CajaEsperada& m : hoja.marcas) {
-    const double lado = qMin(m.caja.width(), m.caja.height()) - 40;
-    marcas << CajaEsperada{m.texto, QRectF(m.centro - QPointF(lado, lado) / 2, QSizeF(lado, lado)).toAlignedRect(),
-                           m.centro};
-    permitidas << marcas.last().caja;
+    marcas << CajaEsperada{m.texto, dentro(m, hoja.cajas), m.centro};
+    permitidas << m.caja;
   }
   tintaCentrada(tinta, marcas, toleranciaMarcas);
+  for (const QRect& fija : hoja.fijas) {
+    EXPECT_FALSE(tinta.boundsIn(fija).isNull()) << "no fixed mark at " << fija.x() << ", " << fija.y();
+    permitidas << fija;
+  }
 
   // The rulers' ticks, near the edge where they start.
   QVector<std::pair<QPointF, bool>> arriba, izquierda;

@@ -11,6 +11,7 @@
 struct HojaEsperada {
   QVector<QRectF> cajas;         // the box outlines, twips from the page's top-left
   QVector<CajaEsperada> marcas;  // the ticket's marks in them
+  QVector<QRect> fijas;          // the fixed marks: inked, inside their boxes
   double altoVentana;            // the values in force go below the window
 };
 
@@ -20,12 +21,12 @@ struct DesvioHoja {
   double reglas = 0;
 };
 
-// Checks the first page of `pdf`: each edge of each box, measured at its
-// middle, and each ruler tick (every millimetre along the top and left edges,
+// Checks the first page of `pdf`: each edge of each box, measured near its
+// start, and each ruler tick (every millimetre along the top and left edges,
 // but the last), measured near the edge, lie within `tolerancia`; each mark's
-// ink is centred within `toleranciaMarcas` of its box's centre; there is no
-// ink but on those lines, in those boxes, in the rulers' bands and below the
-// window. Failures are added to the running test; the worst distances are
+// ink is centred within `toleranciaMarcas` of its box's centre, the fixed
+// marks are inked; there is no ink but on those lines, in those boxes, in the
+// rulers' bands and below the window. Failures are added to the running test; the worst distances are
 // answered and written out.
 DesvioHoja compruebaHoja(const QString& pdf, const HojaEsperada& hoja, double tolerancia, double toleranciaMarcas);
 
