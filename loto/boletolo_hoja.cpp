@@ -30,21 +30,25 @@ void boletoLO::mnuHoja_Click() {
   QRectF fija, recorteFija;
   switch (j.extra) {
     case ExtraLoto::Reintegro: fija = kLabel16.translated(marcos.reintegro), recorteFija = frame7; break;
-    case ExtraLoto::Estrellas: fija = QRectF(marcos.label18, kLabel18.size()), recorteFija = hoja.ventana(); break;
-    case ExtraLoto::Clave: fija = QRectF(marcos.marco + marcos.label19, kLabel19.size()), recorteFija = marco; break;
+    case ExtraLoto::Estrellas:
+      fija = QRectF(marcos.label18, kLabel18.size()), recorteFija = hoja.ventana();
+      break;
+    case ExtraLoto::Clave:
+      fija = QRectF(marcos.marco + marcos.label19, kLabel19.size()), recorteFija = marco;
+      break;
   }
   hoja.anadeMarcaFija(fija, QStringLiteral("X"), twipFont(f.equis->font(), f.equis->logicalDpiY()),
                       int(f.equis->alignment()), recorteFija);
   hoja.anadeLugar(twipRect(Label4));
 
   const FontSpec& marca = f.numeros.first()->model().font();
-  hoja.anadeValores(lineasValores({j.nombre,
-                                   {{QStringLiteral("Margen izquierdo"), margenIzq},
-                                    {QStringLiteral("Tope superior"), topeSup}},
-                                   signo,
-                                   marca.points,
-                                   marca.bold,
-                                   platform_.printer.deviceName()}));
+  hoja.anadeValores(lineasValores(
+      {j.nombre,
+       {{QStringLiteral("Margen izquierdo"), margenIzq}, {QStringLiteral("Tope superior"), topeSup}},
+       signo,
+       marca.points,
+       marca.bold,
+       platform_.printer.deviceName()}));
   try {
     imprimeHoja(platform_.printer, hoja);
   } catch (const RuntimeError& error) {

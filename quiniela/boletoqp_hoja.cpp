@@ -23,8 +23,8 @@ void boletoqp::mnuHoja_Click() {
   const QPointF marco(margen() + inicioX, inicioY);
   const QRectF frame4(marco, QSizeF(geometriaqp::anchoFrame4, geometriaqp::altoFrame4));
   for (int b = 0; b < 8; ++b)
-    hoja.anadeRejilla(marco + geometriaqp::tabla[b].topLeft(), conCajas(tabla[b]->model(), geometriaqp::anchoColumna),
-                      frame4);
+    hoja.anadeRejilla(marco + geometriaqp::tabla[b].topLeft(),
+                      conCajas(tabla[b]->model(), geometriaqp::anchoColumna), frame4);
   for (int q = 0; q < 2; ++q)
     hoja.anadeRejilla(marco + geometriaqp::tablaq[q].topLeft(),
                       conCajas(tablaq[q]->model(), geometriaqp::anchoColumnaPleno), frame4);

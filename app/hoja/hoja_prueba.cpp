@@ -19,9 +19,13 @@ constexpr double kValoresIzquierda = 10 * kTwipsPorMm, kValoresDebajo = 5 * kTwi
 const FontSpec kFuenteNumeros{QStringLiteral("Arial"), 7, false, 0};
 const FontSpec kFuenteValores{QStringLiteral("Arial"), 9, false, 0};
 
-double largoMarca(int mm) { return mm % 10 == 0 ? kMarcaLarga : mm % 5 == 0 ? kMarcaMedia : kMarcaCorta; }
+double largoMarca(int mm) {
+  return mm % 10 == 0 ? kMarcaLarga : mm % 5 == 0 ? kMarcaMedia : kMarcaCorta;
+}
 
-QString milimetros(double twips) { return QLocale(QLocale::Spanish).toString(twips / kTwipsPorMm, 'f', 1); }
+QString milimetros(double twips) {
+  return QLocale(QLocale::Spanish).toString(twips / kTwipsPorMm, 'f', 1);
+}
 
 }  // namespace
 
@@ -38,13 +42,15 @@ void HojaPrueba::anadeRejilla(const QPointF& lugar, const GridModel& rejilla, co
   rejillas_ << RejillaHoja{lugar, rejilla, recorte};
 }
 
-void HojaPrueba::anadeMarcaFija(const QRectF& lugar, const QString& texto, const QFont& fuente, int alineacion,
-                                const QRectF& recorte) {
+void HojaPrueba::anadeMarcaFija(const QRectF& lugar, const QString& texto, const QFont& fuente,
+                                int alineacion, const QRectF& recorte) {
   anadeCaja(lugar.intersected(recorte));
   marcasFijas_ << TextoHoja{lugar, texto, fuente, alineacion, recorte};
 }
 
-void HojaPrueba::anadeLugar(const QRectF& lugar) { anadeCaja(lugar); }
+void HojaPrueba::anadeLugar(const QRectF& lugar) {
+  anadeCaja(lugar);
+}
 
 void HojaPrueba::anadeValores(const QStringList& lineas) {
   const QFont fuente = twipFont(kFuenteValores);
@@ -82,7 +88,8 @@ void HojaPrueba::anadeReglas(const QSizeF& area) {
   const auto regla = [&](double largo, bool arriba) {
     for (int mm = 1; mm * kTwipsPorMm < largo; ++mm) {
       const double p = mm * kTwipsPorMm;
-      const QLineF marca = recortaMarca(arriba ? QLineF(p, 0, p, largoMarca(mm)) : QLineF(0, p, largoMarca(mm), p));
+      const QLineF marca =
+          recortaMarca(arriba ? QLineF(p, 0, p, largoMarca(mm)) : QLineF(0, p, largoMarca(mm), p));
       if (marca.length() >= kMarcaMinima) marcasRegla_ << marca;
       if (mm % 10 != 0) continue;
       const QString numero = QString::number(mm / 10);
@@ -105,11 +112,10 @@ QStringList lineasValores(const ValoresHoja& v) {
   QStringList desplazamientos;
   for (const auto& [nombre, twips] : v.desplazamientos)
     desplazamientos << QStringLiteral("%1: %2 twips (%3 mm)").arg(nombre).arg(twips).arg(milimetros(twips));
-  return {QStringLiteral("HOJA DE PRUEBA   ") + v.juego,
-          desplazamientos.join(QStringLiteral("     ")),
+  return {QStringLiteral("HOJA DE PRUEBA   ") + v.juego, desplazamientos.join(QStringLiteral("     ")),
           QStringLiteral("Marca: %1     Tamaño: %2     Negrita: %3")
-              .arg(v.signo, QLocale(QLocale::Spanish).toString(v.tamano), v.negrita ? QStringLiteral("Sí")
-                                                                                     : QStringLiteral("No")),
+              .arg(v.signo, QLocale(QLocale::Spanish).toString(v.tamano),
+                   v.negrita ? QStringLiteral("Sí") : QStringLiteral("No")),
           QStringLiteral("Impresora: ") + v.impresora,
           QStringLiteral("1 mm = 56,7 twips; 1440 twips = 1 pulgada")};
 }

@@ -22,7 +22,8 @@ const double kToleranciaLineas = 0.1 * kTwipsPerMm;
 void compruebaPagina(const QString& pdf, const HojaEsperada& hoja) {
   EXPECT_EQ(pdfPageCount(pdf), 1);
   compruebaHoja(pdf, hoja, kToleranciaLineas, kTolerancia);
-  EXPECT_TRUE(PaginaEntera(pdf).tintaEn(QRect(400, int(hoja.altoVentana), 8000, 1500))) << "no values written";
+  EXPECT_TRUE(PaginaEntera(pdf).tintaEn(QRect(400, int(hoja.altoVentana), 8000, 1500)))
+      << "no values written";
 }
 
 }  // namespace
@@ -49,8 +50,12 @@ TEST_F(ProgramaReal, TheFootballPoolsTestSheetOutlinesTheFormWithTheFirstTickets
   fuente.setPixelSize(180);
   fuente.setBold(true);
   const QFontMetricsF medidas(fuente);
-  for (const auto& [texto, x, y] : {std::tuple{"AD243....", 6700, 1900}, {"J07", 7890, 3600}, {"40", 7890, 4410},
-                                    {"8", 7890, 4610}, {"5", 7890, 5010}, {"1", 7890, 5210}})
+  for (const auto& [texto, x, y] : {std::tuple{"AD243....", 6700, 1900},
+                                    {"J07", 7890, 3600},
+                                    {"40", 7890, 4410},
+                                    {"8", 7890, 4610},
+                                    {"5", 7890, 5010},
+                                    {"1", 7890, 5210}})
     hoja.cajas << QRectF(x, y, medidas.horizontalAdvance(texto), medidas.height());
   compruebaPagina(paginas.first(), hoja);
 }

@@ -14,11 +14,14 @@ TEST_F(VentanaLo, TheTestSheetOutlinesEveryBoxOfTheGameInForceWithTheTicketsMark
     double label4;  // the info label's left
     const char* valores;
   } casos[] = {
-      {nullptr, 0, 4485, "HOJA DE PRUEBA BONOLOTO Margen izquierdo: 1505 twips (26,5 mm) Tope superior: 155 twips"},
-      {"AP000016.TXT", 16, 4485, "LA PRIMITIVA Margen izquierdo: 1505 twips (26,5 mm) Tope superior: 80 twips (1,4 mm)"},
+      {nullptr, 0, 4485,
+       "HOJA DE PRUEBA BONOLOTO Margen izquierdo: 1505 twips (26,5 mm) Tope superior: 155 twips"},
+      {"AP000016.TXT", 16, 4485,
+       "LA PRIMITIVA Margen izquierdo: 1505 twips (26,5 mm) Tope superior: 80 twips (1,4 mm)"},
       {"AG000012.TXT", 12, 7690, "EL GORDO DE LA PRIMITIVA Margen izquierdo: 3190 twips (56,3 mm)"},
       {"AE000010.TXT", 10, 4815,
-       "HOJA DE PRUEBA EUROMILLONES Margen izquierdo: 1860 twips (32,8 mm) Tope superior: 605 twips (10,7 mm) "
+       "HOJA DE PRUEBA EUROMILLONES Margen izquierdo: 1860 twips (32,8 mm) Tope superior: 605 twips (10,7 "
+       "mm) "
        "Marca: o Tamaño: 7 Negrita: Sí Impresora: PDF"},
   };
   for (const auto& c : casos) {
@@ -33,7 +36,8 @@ TEST_F(VentanaLo, TheTestSheetOutlinesEveryBoxOfTheGameInForceWithTheTicketsMark
     const FormularioLoto formulario = formularioLoto(juego, w->margenIzq, w->topeSup);
     QVector<QVector<int>> boleto;
     for (int n = 1; c.nombre && n <= w->nBole; ++n) boleto << camposDe(apuestaLoto(juego, n));
-    HojaEsperada hoja{formulario.cajas(), formulario.marcas(boleto), {formulario.fija}, w->clientHeightTwips()};
+    HojaEsperada hoja{
+        formulario.cajas(), formulario.marcas(boleto), {formulario.fija}, w->clientHeightTwips()};
     hoja.cajas << QRectF(c.label4, 1740, 945, 1650);
     compruebaHoja(pdf, hoja, tolerancia, tolerancia);
     EXPECT_TRUE(valoresEscritos(pdf, w->clientHeightTwips()).contains(QString::fromUtf8(c.valores)))

@@ -61,7 +61,8 @@ QVector<QRectF> FormularioLoto::cajas() const {
   QVector<QRectF> c = {fija};
   if (juego == 'B' || juego == 'P') c += todas(marco, {2865, 8565}, kNumeros49, 8, 10);
   if (juego == 'P') c += todas(reintegro, {840, 2745}, &kReintegro, 1, 1);
-  if (juego == 'G') c += todas(marco, {4215, 7740}, kNumeros54, 6, 10) + todas(marco, {4215, 7740}, kClaves, 6, 2);
+  if (juego == 'G')
+    c += todas(marco, {4215, 7740}, kNumeros54, 6, 10) + todas(marco, {4215, 7740}, kClaves, 6, 2);
   if (juego == 'E')
     c += todas(marco, {4170, 7215}, kNumeros50, 5, 9) + todas(marco, {4170, 7215}, kEstrellas, 5, 4);
   return c;

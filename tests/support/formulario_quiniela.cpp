@@ -43,7 +43,8 @@ QVector<CajaEsperada> FormularioQuiniela::marcas(const QString& signos) const {
     if (signos[i] == u' ') continue;
     const int fila = int((i < 112 ? QStringLiteral("1X2") : QStringLiteral("012M")).indexOf(signos[i]));
     const Casilla c = casilla(marco, i, fila);
-    cajas << CajaEsperada{QStringLiteral("x"), c.caja().intersected(c.rejilla).toAlignedRect(), c.caja().center()};
+    cajas << CajaEsperada{QStringLiteral("x"), c.caja().intersected(c.rejilla).toAlignedRect(),
+                          c.caja().center()};
   }
   return cajas;
 }

@@ -31,7 +31,8 @@ std::optional<double> desvio(const PageInk& tinta, QPointF lugar, bool vertical)
   std::optional<double> mejor;
   int inicio = -1;
   for (int p = desde; p <= desde + 2 * kBusqueda + 1; ++p) {
-    const QRect franja = vertical ? QRect(p, a - kTramo, 1, 2 * kTramo + 1) : QRect(a - kTramo, p, 2 * kTramo + 1, 1);
+    const QRect franja =
+        vertical ? QRect(p, a - kTramo, 1, 2 * kTramo + 1) : QRect(a - kTramo, p, 2 * kTramo + 1, 1);
     const bool hayTinta = p <= desde + 2 * kBusqueda && !tinta.boundsIn(franja).isNull();
     if (hayTinta && inicio < 0) inicio = p;
     if (hayTinta || inicio < 0) continue;
@@ -48,9 +49,9 @@ double peor(const PageInk& tinta, const QVector<std::pair<QPointF, bool>>& lugar
   double peor = 0;
   for (const auto& [lugar, vertical] : lugares) {
     const std::optional<double> d = desvio(tinta, lugar, vertical);
-    EXPECT_TRUE(d && *d <= tolerancia) << que << (vertical ? " running down" : " running across") << " at "
-                                       << lugar.x() << ", " << lugar.y() << ": "
-                                       << (d ? QString::number(*d) + " twips away" : QStringLiteral("no ink")).toStdString();
+    EXPECT_TRUE(d && *d <= tolerancia)
+        << que << (vertical ? " running down" : " running across") << " at " << lugar.x() << ", " << lugar.y()
+        << ": " << (d ? QString::number(*d) + " twips away" : QStringLiteral("no ink")).toStdString();
     peor = qMax(peor, d.value_or(kBusqueda));
   }
   return peor;
@@ -73,20 +74,26 @@ QRect dentro(const CajaEsperada& marca, const QVector<QRectF>& cajas) {
   QRectF zona = QRectF(marca.caja).adjusted(kDentro, kDentro, -kDentro, -kDentro);
   const QPointF c = marca.centro;
   for (const QRectF& caja : cajas) {
-    if (caja.contains(c)) zona &= caja.adjusted(kDentro, kDentro, -kDentro, -kDentro);  // as its frame cuts it
+    if (caja.contains(c))
+      zona &= caja.adjusted(kDentro, kDentro, -kDentro, -kDentro);  // as its frame cuts it
     const QRectF otra = caja.adjusted(-6, -6, 6, 6);
     if (!otra.intersects(zona) || caja.contains(c)) continue;
-    if (otra.left() > c.x()) zona.setRight(otra.left());
-    else if (otra.right() < c.x()) zona.setLeft(otra.right());
-    else if (otra.top() > c.y()) zona.setBottom(otra.top());
-    else zona.setTop(otra.bottom());
+    if (otra.left() > c.x())
+      zona.setRight(otra.left());
+    else if (otra.right() < c.x())
+      zona.setLeft(otra.right());
+    else if (otra.top() > c.y())
+      zona.setBottom(otra.top());
+    else
+      zona.setTop(otra.bottom());
   }
   return zona.toAlignedRect();
 }
 
 }  // namespace
 
-DesvioHoja compruebaHoja(const QString& pdf, const HojaEsperada& hoja, double tolerancia, double toleranciaMarcas) {
+DesvioHoja compruebaHoja(const QString& pdf, const HojaEsperada& hoja, double tolerancia,
+                         double toleranciaMarcas) {
   DesvioHoja resultado;
   const PaginaEntera pagina(pdf);
   EXPECT_TRUE(pagina.leida());
@@ -97,13 +104,15 @@ DesvioHoja compruebaHoja(const QString& pdf, const HojaEsperada& hoja, double to
   // The boxes and the marks inside them, finely.
   QRect zona;
   QVector<std::pair<QPointF, bool>> lineas;
-  QVector<QRect> permitidas = {QRect(0, 0, area.width(), kBandaReglas), QRect(0, 0, kBandaReglas, area.height()),
+  QVector<QRect> permitidas = {QRect(0, 0, area.width(), kBandaReglas),
+                               QRect(0, 0, kBandaReglas, area.height()),
                                QRect(0, int(hoja.altoVentana), area.width(), area.height())};
   for (const QRectF& caja : hoja.cajas) {
     zona |= caja.toAlignedRect().adjusted(-30, -30, 30, 30);
     lineas += bordes(caja);
-    for (const QRectF& borde : {QRectF(caja.topLeft(), caja.bottomLeft()), QRectF(caja.topRight(), caja.bottomRight()),
-                                QRectF(caja.topLeft(), caja.topRight()), QRectF(caja.bottomLeft(), caja.bottomRight())})
+    for (const QRectF& borde :
+         {QRectF(caja.topLeft(), caja.bottomLeft()), QRectF(caja.topRight(), caja.bottomRight()),
+          QRectF(caja.topLeft(), caja.topRight()), QRectF(caja.bottomLeft(), caja.bottomRight())})
       permitidas << borde.toAlignedRect().adjusted(-12, -12, 12, 12);
   }
   const PageInk tinta(pdf, 1, zona);
@@ -125,25 +134,27 @@ DesvioHoja compruebaHoja(const QString& pdf, const HojaEsperada& hoja, double to
   QVector<std::pair<QPointF, bool>> arriba, izquierda;
   for (int k = 1; (k + 1) * mm < area.width(); ++k) arriba.append({{k * mm, 25}, true});
   for (int k = 1; (k + 1) * mm < area.height(); ++k) izquierda.append({{25, k * mm}, false});
-  resultado.reglas = qMax(peor(PageInk(pdf, 1, QRect(0, 0, area.width(), 60)), arriba, tolerancia, "top ruler tick"),
-                          peor(PageInk(pdf, 1, QRect(0, 0, 60, area.height())), izquierda, tolerancia,
-                               "left ruler tick"));
+  resultado.reglas =
+      qMax(peor(PageInk(pdf, 1, QRect(0, 0, area.width(), 60)), arriba, tolerancia, "top ruler tick"),
+           peor(PageInk(pdf, 1, QRect(0, 0, 60, area.height())), izquierda, tolerancia, "left ruler tick"));
 
   const QVector<QRect> fuera = pagina.tintaFuera(permitidas);
   for (qsizetype i = 0; i < std::min<qsizetype>(fuera.size(), 5); ++i)
     ADD_FAILURE() << "ink on the sheet at " << fuera[i].x() << ", " << fuera[i].y() << " twips";
   EXPECT_EQ(fuera.size(), 0) << "pixels of ink where the sheet has nothing to print";
   std::cout << "[ sheet ] worst box edge " << resultado.cajas / mm << " mm, worst ruler tick "
-            << resultado.reglas / mm << " mm, " << lineas.size() << " edges, " << arriba.size() + izquierda.size()
-            << " ticks, " << marcas.size() << " marks\n";
+            << resultado.reglas / mm << " mm, " << lineas.size() << " edges, "
+            << arriba.size() + izquierda.size() << " ticks, " << marcas.size() << " marks\n";
   return resultado;
 }
 
 QString valoresEscritos(const QString& pdf, double altoVentana) {
   QVector<PdfWord> palabras = pdfWords(pdf);
-  palabras.removeIf([&](const PdfWord& p) { return p.box.top() < altoVentana || p.box.left() < kBandaReglas; });
+  palabras.removeIf(
+      [&](const PdfWord& p) { return p.box.top() < altoVentana || p.box.left() < kBandaReglas; });
   std::sort(palabras.begin(), palabras.end(), [](const PdfWord& a, const PdfWord& b) {
-    return std::pair(qRound(a.box.top() / 40), a.box.left()) < std::pair(qRound(b.box.top() / 40), b.box.left());
+    return std::pair(qRound(a.box.top() / 40), a.box.left()) <
+           std::pair(qRound(b.box.top() / 40), b.box.left());
   });
   QStringList texto;
   for (const PdfWord& p : palabras) texto << p.text;

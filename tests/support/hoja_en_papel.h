@@ -28,7 +28,8 @@ struct DesvioHoja {
 // marks are inked; there is no ink but on those lines, in those boxes, in the
 // rulers' bands and below the window. Failures are added to the running test; the worst distances are
 // answered and written out.
-DesvioHoja compruebaHoja(const QString& pdf, const HojaEsperada& hoja, double tolerancia, double toleranciaMarcas);
+DesvioHoja compruebaHoja(const QString& pdf, const HojaEsperada& hoja, double tolerancia,
+                         double toleranciaMarcas);
 
 // The words written below the window, clear of the left ruler, line by line.
 QString valoresEscritos(const QString& pdf, double altoVentana);

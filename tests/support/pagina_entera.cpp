@@ -14,7 +14,9 @@ constexpr int kBlanco = 250;
 
 PaginaEntera::PaginaEntera(const QString& pdf) : imagen_(renderPdfPage(pdf, 1, QRect(), kDpiEntera)) {}
 
-QSize PaginaEntera::tamano() const { return imagen_.size() * kTwipsPorPixel; }
+QSize PaginaEntera::tamano() const {
+  return imagen_.size() * kTwipsPorPixel;
+}
 
 QRect PaginaEntera::cuadro(int x, int y) const {
   return QRectF(x * kTwipsPorPixel, y * kTwipsPorPixel, kTwipsPorPixel, kTwipsPorPixel).toAlignedRect();
