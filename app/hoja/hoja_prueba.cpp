@@ -96,7 +96,8 @@ void HojaPrueba::anadeReglas(const QSizeF& area) {
       const double ancho = QFontMetricsF(fuente).horizontalAdvance(numero);
       const QRectF caja = arriba ? QRectF(p - ancho / 2, kDistanciaNumero, ancho, alto)
                                  : QRectF(kDistanciaNumero, p - alto / 2, ancho, alto);
-      if (libre(caja)) textos_ << TextoHoja{caja, numero, fuente, Qt::AlignCenter, caja};
+      if (libre(caja) && QRectF(QPointF(0, 0), area).contains(caja))
+        textos_ << TextoHoja{caja, numero, fuente, Qt::AlignCenter, caja};
     }
   };
   regla(area.width(), true);

@@ -57,8 +57,8 @@ class HojaPrueba {
   void anadeValores(const QStringList& lineas);
   // The rulers of a printable area of `area`: a tick every millimetre, longer
   // every five and ten, and the centimetres numbered. A tick stops short of
-  // the form's boxes and a number that would touch one is left out, so that
-  // nothing of the rulers falls into a box.
+  // the form's boxes and a number that would touch one, or the area's edge,
+  // is left out, so that nothing of the rulers falls into a box.
   void anadeReglas(const QSizeF& area);
 
   const QRectF& ventana() const { return ventana_; }
