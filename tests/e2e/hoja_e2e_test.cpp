@@ -3,7 +3,6 @@
 // outline and ruler tick at its place, the first ticket's marks in their
 // boxes, the values below the window, nothing else.
 #include <QAction>
-#include <QFontMetricsF>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -46,17 +45,7 @@ TEST_F(ProgramaReal, TheFootballPoolsTestSheetOutlinesTheFormWithTheFirstTickets
   const FormularioQuiniela formulario{{3100 - 30, 2085}};
   const QString signos = QString::fromLatin1(carpeta.read("AD243").mid(124 + 10, 114));
   HojaEsperada hoja{formulario.cajas(), formulario.marcas(signos), {}, alto};
-  QFont fuente(QStringLiteral("Ms Sans Serif"));
-  fuente.setPixelSize(180);
-  fuente.setBold(true);
-  const QFontMetricsF medidas(fuente);
-  for (const auto& [texto, x, y] : {std::tuple{"AD243....", 6700, 1900},
-                                    {"J07", 7890, 3600},
-                                    {"40", 7890, 4410},
-                                    {"8", 7890, 4610},
-                                    {"5", 7890, 5010},
-                                    {"1", 7890, 5210}})
-    hoja.cajas << QRectF(x, y, medidas.horizontalAdvance(texto), medidas.height());
+  hoja.cajas += lugaresTextos(formulario, 3100, {"AD243....", "J07", "40", "8", "5", "1"});
   compruebaPagina(paginas.first(), hoja);
 }
 

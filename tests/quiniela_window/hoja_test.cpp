@@ -1,7 +1,6 @@
 // The calibration test sheet of the football-pools window, on the PDF printer.
 #include <QAction>
 #include <QFile>
-#include <QFontMetricsF>
 
 #include "tests/quiniela_window/ventana_qp.h"
 #include "tests/support/formulario_quiniela.h"
@@ -20,8 +19,8 @@ TEST_F(VentanaQp, TheTestSheetOutlinesEveryBoxWhereTheCalibrationPutsItWithTheTi
        "Vertical: 2085 twips (36,8 mm) Marca: x Tamaño: 9 Negrita: Sí Impresora: PDF "
        "1 mm = 56,7 twips; 1440 twips = 1 pulgada"},
       {R"("140","True 09","000640x","1990","3000","r")", 3000, 140, 1990, 2, 3,
-       "Margen izquierdo: 3000 twips (52,9 mm) Horizontal: 140 twips (2,5 mm) Vertical: 1990 twips (35,1 "
-       "mm)"},
+       "Margen izquierdo: 3000 twips (52,9 mm) Horizontal: 140 twips (2,5 mm) "
+       "Vertical: 1990 twips (35,1 mm)"},
   };
   for (const auto& c : casos) {
     SCOPED_TRACE(c.margen);
@@ -44,19 +43,9 @@ TEST_F(VentanaQp, TheTestSheetOutlinesEveryBoxWhereTheCalibrationPutsItWithTheTi
                       formulario.marcas(boletoDe(c.boleto, c.columnas, plenoDe(c.boleto))),
                       {},
                       w->clientHeightTwips()};
-    // The reference texts' places: their glyph boxes from their pen positions.
-    QFont fuente(QStringLiteral("Ms Sans Serif"));
-    fuente.setPixelSize(180);
-    fuente.setBold(true);
-    const QFontMetricsF medidas(fuente);
-    const double derecha = c.margen + 4820 + c.x;
-    for (const auto& [texto, x, y] : {std::tuple{u"AD243...."_s, c.margen + 3600, 1900.0},
-                                      {u"J07"_s, derecha, 3600.0},
-                                      {u"24"_s, derecha, 4410.0},
-                                      {QString::number(8 * c.boleto), derecha, 4610.0},
-                                      {u"3"_s, derecha, 5010.0},
-                                      {QString::number(c.boleto), derecha, 5210.0}})
-      hoja.cajas << QRectF(x, y, medidas.horizontalAdvance(texto), medidas.height());
+    hoja.cajas += lugaresTextos(
+        formulario, c.margen,
+        {"AD243....", "J07", "24", QString::number(8 * c.boleto), "3", QString::number(c.boleto)});
     compruebaHoja(pdf, hoja, tolerancia, tolerancia);
 
     EXPECT_TRUE(valoresEscritos(pdf, w->clientHeightTwips()).contains(QString::fromUtf8(c.valores)))

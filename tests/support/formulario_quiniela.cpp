@@ -1,5 +1,7 @@
 #include "tests/support/formulario_quiniela.h"
 
+#include <QFontMetricsF>
+
 namespace {
 
 const QRectF kColumnas[8] = {{330, 260, 4035, 630},  {315, 900, 4050, 645},  {315, 1535, 4050, 645},
@@ -46,5 +48,25 @@ QVector<CajaEsperada> FormularioQuiniela::marcas(const QString& signos) const {
     cajas << CajaEsperada{QStringLiteral("x"), c.caja().intersected(c.rejilla).toAlignedRect(),
                           c.caja().center()};
   }
+  return cajas;
+}
+
+QRectF FormularioQuiniela::columna(int b) const {
+  return kColumnas[b].translated(marco);
+}
+
+QVector<QRectF> lugaresTextos(const FormularioQuiniela& formulario, double margen,
+                              const QStringList& textos) {
+  QFont fuente(QStringLiteral("Ms Sans Serif"));
+  fuente.setPixelSize(180);
+  fuente.setBold(true);
+  const QFontMetricsF medidas(fuente);
+  // The file name from the margin, the rest in a column right of the grid frame.
+  const double derecha = formulario.marco.x() + 4820;
+  const QPointF lugares[6] = {{margen + 3600, 1900}, {derecha, 3600}, {derecha, 4410},
+                              {derecha, 4610},       {derecha, 5010}, {derecha, 5210}};
+  QVector<QRectF> cajas;
+  for (int i = 0; i < 6; ++i)
+    cajas << QRectF(lugares[i], QSizeF(medidas.horizontalAdvance(textos[i]), medidas.height()));
   return cajas;
 }

@@ -4,6 +4,7 @@
 // box each sign of a ticket marks.
 #include <QPointF>
 #include <QRectF>
+#include <QStringList>
 #include <QVector>
 
 #include "tests/support/formulario_loto.h"
@@ -17,4 +18,11 @@ struct FormularioQuiniela {
   // The boxes of a ticket's 114 signs: 8 bets of 14 (match 1 first; a blank
   // marks nothing), then the Pleno al 15's home and away signs.
   QVector<CajaEsperada> marcas(const QString& signos) const;
+  // The grid of ticket column b (from 0) on paper.
+  QRectF columna(int b) const;
 };
+
+// The glyph boxes of the six reference texts (file name, matchday, bets,
+// bets printed, tickets, ticket) drawn from their pen positions in
+// Ms Sans Serif of 9 points, bold, for a margin `margen`.
+QVector<QRectF> lugaresTextos(const FormularioQuiniela& formulario, double margen, const QStringList& textos);
