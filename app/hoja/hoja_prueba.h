@@ -12,6 +12,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <utility>
 
 #include "app/canvas/twips.h"
 #include "app/grid/grid_model.h"
