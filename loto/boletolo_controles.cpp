@@ -14,6 +14,7 @@
 #include "app/canvas/controls.h"
 #include "app/canvas/twip_geometry.h"
 #include "app/grid/grid.h"
+#include "app/hoja/hoja_prueba.h"
 #include "loto/boletolo.h"
 #include "loto/textos_boletolo.h"
 
@@ -178,4 +179,5 @@ void boletoLO::creaMenus() {
   mnuFI = barra->addAction(textoslo::mnuFI);
   mnuAyuda = barra->addAction(textoslo::mnuAyuda);
   mnuSalir = barra->addAction(textoslo::mnuSalir);
+  mnuHoja = barra->addAction(kMenuHoja);
 }

@@ -12,6 +12,7 @@
 #include "app/canvas/eventos_raton.h"
 #include "app/canvas/twip_geometry.h"
 #include "app/grid/grid.h"
+#include "app/hoja/hoja_prueba.h"
 #include "quiniela/boletoqp.h"
 #include "quiniela/geometria_boletoqp.h"
 #include "quiniela/textos_boletoqp.h"
@@ -124,4 +125,5 @@ void boletoqp::creaMenus() {
   mnuIF = barra->addAction(QStringLiteral("&Repite Tiqueron "));
   mnuP = barra->addAction(QStringLiteral("&Problemas Impr"));
   mnuAyuda = barra->addAction(QStringLiteral("A&yuda"));
+  mnuHoja = barra->addAction(kMenuHoja);
 }

@@ -126,6 +126,13 @@ void paintGrid(QPainter& painter, const GridModel& grid) {
       painter.fillRect(QRectF(cell.left(), cell.bottom() - kLineTwips, cell.width(), kLineTwips), grid.gridColor());
     }
   if (grid.borderStyle() == 1) drawBorder(painter, bounds);
+  painter.restore();
+  paintGridTexts(painter, grid);
+}
+
+void paintGridTexts(QPainter& painter, const GridModel& grid) {
+  painter.save();
+  painter.setClipRect(QRectF(0, 0, grid.width(), grid.height()), Qt::IntersectClip);
   painter.setFont(twipFont(grid.font()));
   painter.setPen(Qt::black);
   for (int row = 0; row < grid.rows(); ++row)

@@ -72,3 +72,5 @@ class GridModel {
 // backgrounds, grid lines, the border, and each text centred in its cell.
 // Anything past the grid's own rectangle is clipped.
 void paintGrid(QPainter& painter, const GridModel& grid);
+// Only the cells' texts, as paintGrid draws them.
+void paintGridTexts(QPainter& painter, const GridModel& grid);

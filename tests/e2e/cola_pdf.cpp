@@ -7,11 +7,9 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QThread>
 #include <algorithm>
 
@@ -171,50 +169,6 @@ bool ColaPdf::reanuda() const {
   bool ok = false;
   ejecuta(QStringLiteral("cupsenable"), {nombre_}, &ok);
   return ok;
-}
-
-namespace {
-
-constexpr int kDpiEntera = 144;
-constexpr double kTwipsPorPixel = 1440.0 / kDpiEntera;
-constexpr int kBlanco = 250;
-
-}  // namespace
-
-PaginaEntera::PaginaEntera(const QString& pdf) {
-  QTemporaryDir carpeta;
-  const QString prefijo = carpeta.filePath(QStringLiteral("pagina"));
-  ejecuta(QStringLiteral("pdftoppm"),
-          {"-r", QString::number(kDpiEntera), "-gray", "-f", "1", "-l", "1", "-singlefile", pdf, prefijo});
-  imagen_ = QImageReader(prefijo + QStringLiteral(".pgm")).read().convertToFormat(QImage::Format_Grayscale8);
-}
-
-QRect PaginaEntera::cuadro(int x, int y) const {
-  return QRectF(x * kTwipsPorPixel, y * kTwipsPorPixel, kTwipsPorPixel, kTwipsPorPixel).toAlignedRect();
-}
-
-bool PaginaEntera::tintaEn(const QRect& twips) const {
-  for (int y = 0; y < imagen_.height(); ++y) {
-    const uchar* linea = imagen_.constScanLine(y);
-    for (int x = 0; x < imagen_.width(); ++x)
-      if (linea[x] < kBlanco && cuadro(x, y).intersects(twips)) return true;
-  }
-  return false;
-}
-
-QVector<QRect> PaginaEntera::tintaFuera(const QVector<QRect>& permitidas) const {
-  QVector<QRect> fuera;
-  for (int y = 0; y < imagen_.height(); ++y) {
-    const uchar* linea = imagen_.constScanLine(y);
-    for (int x = 0; x < imagen_.width(); ++x) {
-      if (linea[x] >= kBlanco) continue;
-      const QRect pixel = cuadro(x, y);
-      if (std::none_of(permitidas.begin(), permitidas.end(),
-                       [&pixel](const QRect& r) { return r.intersects(pixel); }))
-        fuera << pixel;
-    }
-  }
-  return fuera;
 }
 
 bool ColaPdf::conTitulos() {

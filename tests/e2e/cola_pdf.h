@@ -1,7 +1,6 @@
 #pragma once
 // The system's default printer when it is a cups-pdf queue: whether it is
 // there, its jobs, and the PDF files it writes, one per printed document.
-#include <QImage>
 #include <QRect>
 #include <QStringList>
 #include <QVector>
@@ -57,19 +56,3 @@ class ColaDetenida {
 // Runs a command and answers what it wrote on its standard output; `ok` tells
 // whether it ran and ended with code 0.
 QByteArray ejecuta(const QString& programa, const QStringList& argumentos, bool* ok = nullptr);
-
-// The first page of a PDF seen whole but coarsely, at ten twips a pixel: a
-// pixel is ink when it is at all darker than white.
-class PaginaEntera {
- public:
-  explicit PaginaEntera(const QString& pdf);
-  bool leida() const { return !imagen_.isNull(); }
-  // Whether any ink touches `twips` (from the page's top-left).
-  bool tintaEn(const QRect& twips) const;
-  // The squares of the ink pixels that touch none of `permitidas`, in twips.
-  QVector<QRect> tintaFuera(const QVector<QRect>& permitidas) const;
-
- private:
-  QRect cuadro(int x, int y) const;
-  QImage imagen_;
-};

@@ -16,6 +16,7 @@
 #include "app/printer/qt_printer.h"
 #include "tests/e2e/cola_pdf.h"
 #include "tests/support/ink.h"
+#include "tests/support/pagina_entera.h"
 #include "tests/support/pdf_reader.h"
 #include "tests/support/scripted_dialogs.h"
 #include "tests/support/temp_folder.h"

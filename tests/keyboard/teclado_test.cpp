@@ -37,7 +37,7 @@ TEST_F(Teclado, MenuAccessKeysWinOverButtonsAndTheButtonsKeepTheirOwnWhereNobody
   QStringList menus;
   for (QAction* a : w->menuBar()->actions()) menus << a->text();
   EXPECT_EQ(menus, QStringList({"&Abrir archivo", "&Configurar", "&Imprime Boletos", "&Repite Tiqueron ",
-                                "&Problemas Impr", "A&yuda"}));
+                                "&Problemas Impr", "A&yuda", "&Hoja de prueba"}));
 
   QTest::keyClick(w.get(), Qt::Key_I, Qt::AltModifier);  // a run of five from ticket 1
   EXPECT_EQ(impresora.documents().size(), 5);
@@ -48,6 +48,8 @@ TEST_F(Teclado, MenuAccessKeysWinOverButtonsAndTheButtonsKeepTheirOwnWhereNobody
   EXPECT_EQ(impresora.documents().size(), 6);
   QTest::keyClick(w.get(), Qt::Key_C, Qt::AltModifier);  // &Configurar
   EXPECT_TRUE(w->Frame2->isVisible());
+  QTest::keyClick(w.get(), Qt::Key_H, Qt::AltModifier);  // &Hoja de prueba
+  EXPECT_EQ(impresora.documents().size(), 7);
 }
 
 TEST_F(Teclado, EnterPressesOnlyTheFocusedButtonAndAppliesTheCalibrationInItsBoxes) {

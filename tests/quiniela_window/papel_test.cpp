@@ -4,20 +4,8 @@
 
 #include "app/canvas/twip_geometry.h"
 #include "tests/quiniela_window/ventana_qp.h"
+#include "tests/support/formulario_quiniela.h"
 #include "tests/support/tinta_centrada.h"
-
-// The form's boxes in the grid frame, in twips: columns of 3 x 14 boxes, Pleno al 15 of 4.
-const QRectF columnasBoleto[8] = {{330, 260, 4035, 630},  {315, 900, 4050, 645},  {315, 1535, 4050, 645},
-                                  {315, 2175, 4050, 645}, {330, 2810, 4050, 645}, {315, 3455, 4050, 645},
-                                  {315, 4085, 4050, 645}, {330, 4725, 4050, 660}};
-const QRectF plenoBoleto[2] = {{60, 1710, 285, 885}, {30, 4500, 285, 885}};
-
-// A mark's box on paper, cut by its grid (the Pleno al 15's is wider than its grid), and the
-// centre of the whole box, where the mark's ink belongs.
-struct Marca {
-  QRect caja;
-  QPointF centro;
-};
 
 TEST_F(VentanaQp, MarksAndTextsLieWhereTheFormWantsThemAndNothingElseReachesPaper) {
   const double tolerancia = 0.1 * kTwipsPerMm;
@@ -44,19 +32,8 @@ TEST_F(VentanaQp, MarksAndTextsLieWhereTheFormWantsThemAndNothingElseReachesPape
 
     // Ticket 2: the boxes of its marks and the top-left corners of its texts.
     const QPointF marco(c.margen + c.x, c.y);  // the grid frame's top-left on paper
-    QVector<Marca> marcas;
-    const QString boleto = boletoDe(2, c.columnas, plenoDe(2));
-    for (int i = 0; i < boleto.size(); ++i) {
-      if (boleto[i] == ' ') continue;
-      const bool pleno = i >= 112;  // else column i / 14, match i % 14 + 1
-      const QRectF rejilla = (pleno ? plenoBoleto[i - 112] : columnasBoleto[i / 14]).translated(marco);
-      const double alto = rejilla.height() / (pleno ? 4 : 3);
-      const int fila = int((pleno ? u"012M"_s : u"1X2"_s).indexOf(boleto[i]));
-      const QRectF caja =
-          pleno ? QRectF(0, fila * alto, 310, alto) : QRectF((13 - i % 14) * 290, fila * alto, 290, alto);
-      const QRectF enPapel = caja.translated(rejilla.topLeft());
-      marcas.append({enPapel.intersected(rejilla).toAlignedRect(), enPapel.center()});
-    }
+    const FormularioQuiniela formulario{marco};
+    const QVector<CajaEsperada> marcas = formulario.marcas(boletoDe(2, c.columnas, plenoDe(2)));
     QVector<std::pair<QString, QPointF>> textos = {{"AD243....", {c.margen + 3600, 1900}}};
     for (const auto& [texto, y] :
          {std::pair{"J07", 3600}, {"24", 4410}, {"16", 4610}, {"3", 5010}, {"2", 5210}})
@@ -84,7 +61,7 @@ TEST_F(VentanaQp, MarksAndTextsLieWhereTheFormWantsThemAndNothingElseReachesPape
     if (HasFatalFailure()) return;
     if (c.columnas < 8) {
       QRect siguientes;
-      for (int b = c.columnas; b < 8; ++b) siguientes |= columnasBoleto[b].translated(marco).toAlignedRect();
+      for (int b = c.columnas; b < 8; ++b) siguientes |= formulario.columna(b).toAlignedRect();
       EXPECT_TRUE(tinta.boundsIn(siguientes).isNull()) << "ink in the columns left out";
     }
 
@@ -94,7 +71,7 @@ TEST_F(VentanaQp, MarksAndTextsLieWhereTheFormWantsThemAndNothingElseReachesPape
       const auto dentro = [&mancha](const QRect& caja) {
         return caja.adjusted(-1, -1, 1, 1).contains(mancha.box);
       };
-      if (std::any_of(marcas.begin(), marcas.end(), [&](const Marca& m) { return dentro(m.caja); })) {
+      if (std::any_of(marcas.begin(), marcas.end(), [&](const CajaEsperada& m) { return dentro(m.caja); })) {
         ++deMarcas;
       } else if (std::none_of(todas.begin(), todas.end(), [&](const PdfWord& p) {
                    return p.text != "x" && dentro(p.box.adjusted(-20, -20, 20, 20).toAlignedRect());

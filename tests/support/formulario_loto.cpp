@@ -40,7 +40,33 @@ CajaEsperada enCelda(QPointF marco, const Rejilla& r, int fila, int col, const Q
   return {texto, caja.intersected(rejilla).toAlignedRect(), caja.center()};
 }
 
+// Every box of `n` grids of `columnas` columns in a frame at `marco` of `tamano`.
+QVector<QRectF> todas(QPointF marco, QSizeF tamano, const Rejilla* r, int n, int columnas) {
+  QVector<QRectF> cajas;
+  for (int i = 0; i < n; ++i)
+    for (int fila = 0; fila < r[i].filas; ++fila)
+      for (int col = 0; col < columnas; ++col) {
+        const QRectF rejilla = r[i].lugar.translated(marco);
+        const double alto = rejilla.height() / r[i].filas;
+        cajas << QRectF(rejilla.left() + 290.0 * col, rejilla.top() + alto * fila, 290, alto)
+                     .intersected(rejilla)
+                     .intersected(QRectF(marco, tamano));
+      }
+  return cajas;
+}
+
 }  // namespace
+
+QVector<QRectF> FormularioLoto::cajas() const {
+  QVector<QRectF> c = {fija};
+  if (juego == 'B' || juego == 'P') c += todas(marco, {2865, 8565}, kNumeros49, 8, 10);
+  if (juego == 'P') c += todas(reintegro, {840, 2745}, &kReintegro, 1, 1);
+  if (juego == 'G')
+    c += todas(marco, {4215, 7740}, kNumeros54, 6, 10) + todas(marco, {4215, 7740}, kClaves, 6, 2);
+  if (juego == 'E')
+    c += todas(marco, {4170, 7215}, kNumeros50, 5, 9) + todas(marco, {4170, 7215}, kEstrellas, 5, 4);
+  return c;
+}
 
 FormularioLoto formularioLoto(char juego, double m, double t) {
   FormularioLoto f{juego, juego == 'E' ? QPointF(m - 1360, t) : QPointF(m, t),

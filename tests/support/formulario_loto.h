@@ -24,6 +24,9 @@ struct FormularioLoto {
 
   // The boxes the bets mark, one bet (its seven fields) a block, written `signo`;
   // the reintegro (La Primitiva only, the first bet's) an "X".
+  // Every box of the form, cut by its grid and its frame: the number blocks,
+  // the stars or claves, La Primitiva's reintegro, and the fixed "X".
+  QVector<QRectF> cajas() const;
   QVector<CajaEsperada> marcas(const QVector<QVector<int>>& apuestas,
                                const QString& signo = QStringLiteral("o")) const;
 };

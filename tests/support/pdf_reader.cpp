@@ -34,10 +34,10 @@ QVector<PdfWord> pdfWords(const QString& pdfPath) {
 
 QString pdfText(const QString& pdf) { return QString::fromUtf8(run("pdftotext", {"-layout", pdf, "-"})); }
 
-QImage renderPdfPage(const QString& pdfPath, int page, const QRect& twips) {
+QImage renderPdfPage(const QString& pdfPath, int page, const QRect& twips, int dpi) {
   QTemporaryDir dir;
   const QString prefix = dir.filePath("page"), number = QString::number(page);
-  QStringList arguments = {"-r", "1440", "-gray", "-f", number, "-l", number, "-singlefile"};
+  QStringList arguments = {"-r", QString::number(dpi), "-gray", "-f", number, "-l", number, "-singlefile"};
   if (!twips.isNull())
     arguments << "-x" << QString::number(twips.x()) << "-y" << QString::number(twips.y()) << "-W"
               << QString::number(twips.width()) << "-H" << QString::number(twips.height());
