@@ -85,6 +85,7 @@ class boletoLO : public TwipWindow {
   void mnuFI_Click();
   void mnuAyuda_Click();
   void mnuSalir_Click();
+  void mnuComprobar_Click();
 
   // Buttons and boxes.
   void Command1_Click();   // right
@@ -164,6 +165,7 @@ class boletoLO : public TwipWindow {
   QAction* mnuFI;
   QAction* mnuAyuda;
   QAction* mnuSalir;
+  QAction* mnuComprobar;
 
   // Closing the window saves the calibration and unloads it.
   void done(int result) override;

@@ -178,4 +178,5 @@ void boletoLO::creaMenus() {
   mnuFI = barra->addAction(textoslo::mnuFI);
   mnuAyuda = barra->addAction(textoslo::mnuAyuda);
   mnuSalir = barra->addAction(textoslo::mnuSalir);
+  mnuComprobar = barra->addAction(QStringLiteral("Co&mprobar apuestas"));
 }

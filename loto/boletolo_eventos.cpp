@@ -26,7 +26,8 @@ void boletoLO::conectaEventos() {
       {mnuConfigura, &boletoLO::mnuConfigura_Click}, {mnuTiqueron, &boletoLO::mnuTiqueron_Click},
       {mnuMuno, &boletoLO::mnuMuno_Click},           {mnufl, &boletoLO::mnufl_Click},
       {mnuInfo, &boletoLO::mnuInfo_Click},           {mnuFI, &boletoLO::mnuFI_Click},
-      {mnuAyuda, &boletoLO::mnuAyuda_Click},         {mnuSalir, &boletoLO::mnuSalir_Click}};
+      {mnuAyuda, &boletoLO::mnuAyuda_Click},         {mnuSalir, &boletoLO::mnuSalir_Click},
+      {mnuComprobar, &boletoLO::mnuComprobar_Click}};
   for (const auto& [menu, accion] : menus) connect(menu, &QAction::triggered, this, accion);
 
   connect(File2, &QListWidget::itemClicked, this, &boletoLO::File2_Click);

@@ -72,6 +72,7 @@ class boletoqp : public TwipWindow {
   void mnuIF_Click();
   void mnuP_Click();
   void mnuAyuda_Click();
+  void mnuComprobar_Click();
 
   // Buttons and boxes.
   void Command1_Click();   // Imp. Siguiente
@@ -142,6 +143,7 @@ class boletoqp : public TwipWindow {
   QAction* mnuIF;
   QAction* mnuP;
   QAction* mnuAyuda;
+  QAction* mnuComprobar;
 
   // Closing the window saves the calibration.
   void done(int result) override;

@@ -124,4 +124,5 @@ void boletoqp::creaMenus() {
   mnuIF = barra->addAction(QStringLiteral("&Repite Tiqueron "));
   mnuP = barra->addAction(QStringLiteral("&Problemas Impr"));
   mnuAyuda = barra->addAction(QStringLiteral("A&yuda"));
+  mnuComprobar = barra->addAction(QStringLiteral("Co&mprobar apuestas"));
 }

@@ -25,7 +25,8 @@ void boletoqp::conectaEventos() {
                                                              {mnuTiqueron, &boletoqp::mnuTiqueron_Click},
                                                              {mnuIF, &boletoqp::mnuIF_Click},
                                                              {mnuP, &boletoqp::mnuP_Click},
-                                                             {mnuAyuda, &boletoqp::mnuAyuda_Click}};
+                                                             {mnuAyuda, &boletoqp::mnuAyuda_Click},
+                                                             {mnuComprobar, &boletoqp::mnuComprobar_Click}};
   for (const auto& [menu, accion] : menus) connect(menu, &QAction::triggered, this, accion);
 
   for (int i = 0; i < 9; ++i) {

@@ -259,10 +259,7 @@ void ArchivoCampos::contar() {
   const QFileInfo info(ruta_);
   Recuento recuento{IndiceCampos(info.size()), 0, info.size(), info.lastModified()};
   QFile archivo(ruta_);
-  if (!archivo.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
-    fileLength(ruta_);  // throws the platform's number for what is wrong
-    throw RuntimeError(ErrorNumber::PathFileAccess);
-  }
+  openFileForBlockReading(archivo);
   Contador contador(recuento.indice);
   // Only the bytes noted: positions past them might not fit the index.
   const qint64 tamanoBloque = qBound<qint64>(1, recuento.longitud, bloqueLectura_);

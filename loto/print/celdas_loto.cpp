@@ -22,7 +22,7 @@ std::optional<int> cifraUnica(const QString& campo) {
 
 }  // namespace
 
-std::optional<CeldaLoto> celdaNumero(const JuegoLoto& juego, const QString& campo) {
+std::optional<CeldaLoto> celdaNumero(const JuegoLoto& juego, QStringView campo) {
   if (juego.compruebaCifras) {
     if (campo.size() != 2) return std::nullopt;
     const qsizetype fila = kDecenas.indexOf(campo[0]);
@@ -31,7 +31,7 @@ std::optional<CeldaLoto> celdaNumero(const JuegoLoto& juego, const QString& camp
     return CeldaLoto{int(fila), int(columna)};
   }
   // By value: a blank reads as 0, which would otherwise land in the box of 9.
-  const double valor = textValue(campo);
+  const double valor = textValue(campo.toString());
   if (!(valor >= 1 && valor <= juego.numMax)) return std::nullopt;
   const int n = int(roundHalfEven(valor));
   const int resto = n % 9 == 0 ? 9 : n % 9;
