@@ -52,9 +52,10 @@ QString InformeComprobacion::linea(qint64 i) const {
 }
 
 QString InformeComprobacion::masProblemas() const {
-  if (problemas() <= kMostrados) return QString();
-  return QStringLiteral("Y %1 problemas más: el informe guardado o impreso los tiene todos.")
-      .arg(problemas() - kMostrados);
+  const qint64 mas = problemas() - kMostrados;
+  if (mas <= 0) return QString();
+  if (mas == 1) return QStringLiteral("Y 1 problema más, que el informe guardado o impreso recoge.");
+  return QStringLiteral("Y %1 problemas más, que el informe guardado o impreso recoge.").arg(mas);
 }
 
 QStringList InformeComprobacion::texto() const {

@@ -8,15 +8,13 @@
 #include <emmintrin.h>
 #endif
 
+#include "app/desarrollo/lector_campos.h"
 #include "app/platform/delimited.h"
 #include "app/platform/files.h"
 #include "app/platform/runtime_error.h"
 
 namespace {
 
-// Large enough that the system calls cost nothing, small enough that a block
-// is still in the cache when it is scanned.
-constexpr qint64 bloquePorDefecto = 256 << 10;
 
 // One bit per byte of a stretch of up to 64 bytes, bit i for byte i.
 struct Mascaras {
@@ -246,7 +244,7 @@ bool Contador::abreComillas(const char* comilla) const {
 
 }  // namespace
 
-ArchivoCampos::ArchivoCampos(const QString& ruta) : ArchivoCampos(ruta, bloquePorDefecto) {}
+ArchivoCampos::ArchivoCampos(const QString& ruta) : ArchivoCampos(ruta, kBloqueLectura) {}
 
 ArchivoCampos::ArchivoCampos(const QString& ruta, qint64 bloqueLectura)
     : ruta_(ruta), bloqueLectura_(qMax<qint64>(bloqueLectura, 1)) {

@@ -8,10 +8,6 @@
 
 namespace {
 
-// As large as the opening's blocks: the system calls cost nothing beside the
-// scanning, and the block stays in the cache.
-constexpr qsizetype kBloque = 256 << 10;
-
 // Line ends in [desde, hasta): CR LF counts once.
 qint64 finesDeLinea(const char* d, qsizetype desde, qsizetype hasta) {
   qint64 n = 0;
@@ -22,10 +18,10 @@ qint64 finesDeLinea(const char* d, qsizetype desde, qsizetype hasta) {
 
 }  // namespace
 
-LectorBloques::LectorBloques(const QString& ruta) : archivo_(ruta) {
+LectorBloques::LectorBloques(const QString& ruta, qsizetype bloque) : archivo_(ruta) {
   openFileForBlockReading(archivo_);
   longitud_ = archivo_.size();
-  capacidad_ = qsizetype(qBound<qint64>(1, longitud_, kBloque));
+  capacidad_ = qsizetype(qBound<qint64>(1, longitud_, bloque));
   bloque_.reset(new char[size_t(capacidad_)]);
 }
 
@@ -73,8 +69,8 @@ bool LectorCampos::siguiente(CampoLeido& campo) {
   return true;
 }
 
-LectorRegistros::LectorRegistros(const QString& ruta, qint64 cabecera, qsizetype tamano)
-    : LectorBloques(ruta), tamano_(tamano), cabecera_(cabecera) {}
+LectorRegistros::LectorRegistros(const QString& ruta, qint64 cabecera, qsizetype tamano, qsizetype bloque)
+    : LectorBloques(ruta, bloque), tamano_(tamano), cabecera_(cabecera) {}
 
 const char* LectorRegistros::siguiente() {
   while (cabecera_ > 0) {

@@ -11,10 +11,15 @@
 #include <QString>
 #include <memory>
 
+// Large enough that the system calls cost nothing, small enough that a block
+// is still in the cache when it is scanned.
+constexpr qsizetype kBloqueLectura = 256 << 10;
+
 // Reads a file straight through, keeping the bytes not yet used.
 class LectorBloques {
  public:
-  explicit LectorBloques(const QString& ruta);
+  // Blocks of `bloque` bytes at most, but for a field that is longer.
+  explicit LectorBloques(const QString& ruta, qsizetype bloque = kBloqueLectura);
   ~LectorBloques();
 
   qint64 longitud() const { return longitud_; }
@@ -62,7 +67,7 @@ class LectorCampos : public LectorBloques {
 // the file does not hold whole is not one.
 class LectorRegistros : public LectorBloques {
  public:
-  LectorRegistros(const QString& ruta, qint64 cabecera, qsizetype tamano);
+  LectorRegistros(const QString& ruta, qint64 cabecera, qsizetype tamano, qsizetype bloque = kBloqueLectura);
   // The next record's bytes, nullptr after the last.
   const char* siguiente();
 
