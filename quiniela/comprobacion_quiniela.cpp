@@ -17,7 +17,10 @@ enum Tipo : quint8 { Corta, Signo, Iguales, Repetida, Pleno };
 const QVector<TipoProblema>& tipos() {
   static const QVector<TipoProblema> tabla{
       {QStringLiteral("Apuestas de menos de 14 signos"),
-       [](const Problema& p) { return QStringLiteral("tiene %1 signos, menos de 14").arg(p.valor); }},
+       [](const Problema& p) {
+         return p.valor == 1 ? QStringLiteral("tiene 1 signo, menos de 14")
+                             : QStringLiteral("tiene %1 signos, menos de 14").arg(p.valor);
+       }},
       {QStringLiteral("Apuestas con un signo que no es 1, X ni 2"),
        [](const Problema& p) {
          return QStringLiteral("partido %1, signo %2 no es 1, X ni 2").arg(p.lugar).arg(p.citado());
