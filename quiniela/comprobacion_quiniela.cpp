@@ -152,6 +152,6 @@ std::optional<InformeComprobacion> comprobarQuiniela(qint16 tipoFile, const QStr
                           nPleno);
     }
   }
-  informe.ponerApuestas(apuesta);
+  informe.terminar(apuesta);
   return informe;
 }

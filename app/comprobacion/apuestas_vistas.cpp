@@ -2,43 +2,41 @@
 
 namespace {
 
-constexpr int kBitsIniciales = 12;
+constexpr int kBitsMinimos = 12;
 
-size_t lugar(quint64 clave, int bits) {
-  return size_t((clave * 0x9E3779B97F4A7C15u) >> (64 - bits));
+// At most half full: the runs of taken places stay short.
+int bitsPara(qint64 apuestas) {
+  int bits = kBitsMinimos;
+  while ((qint64(1) << bits) < 2 * apuestas && bits < 40) ++bits;
+  return bits;
 }
 
 }  // namespace
 
-ApuestasVistas::ApuestasVistas()
-    : claves_(size_t(1) << kBitsIniciales), apuestas_(size_t(1) << kBitsIniciales), bits_(kBitsIniciales) {}
+ApuestasVistas::ApuestasVistas(qint64 apuestas) : lugares_(size_t(1) << bitsPara(apuestas)), bits_(bitsPara(apuestas)) {}
 
 qint32 ApuestasVistas::anotar(quint64 clave, qint32 apuesta) {
-  const size_t mascara = claves_.size() - 1;
-  for (size_t i = lugar(clave, bits_);; i = (i + 1) & mascara) {
-    if (claves_[i] == clave) return apuestas_[i];
-    if (claves_[i] == 0) {
-      claves_[i] = clave;
-      apuestas_[i] = apuesta;
-      // At half full the runs of taken places stay short.
-      if (++ocupadas_ * 2 > claves_.size()) crecer();
+  const size_t mascara = lugares_.size() - 1;
+  for (size_t i = lugar(clave);; i = (i + 1) & mascara) {
+    Lugar& l = lugares_[i];
+    if (l.clave == clave) return l.apuesta;
+    if (l.clave == 0) {
+      l = {clave, apuesta};
+      if (++ocupados_ * 2 > lugares_.size()) crecer();
       return 0;
     }
   }
 }
 
 void ApuestasVistas::crecer() {
-  std::vector<quint64> claves(claves_.size() * 2);
-  std::vector<qint32> apuestas(apuestas_.size() * 2);
+  std::vector<Lugar> antes(lugares_.size() * 2);
+  antes.swap(lugares_);
   ++bits_;
-  const size_t mascara = claves.size() - 1;
-  for (size_t j = 0; j < claves_.size(); ++j) {
-    if (claves_[j] == 0) continue;
-    size_t i = lugar(claves_[j], bits_);
-    while (claves[i] != 0) i = (i + 1) & mascara;
-    claves[i] = claves_[j];
-    apuestas[i] = apuestas_[j];
+  const size_t mascara = lugares_.size() - 1;
+  for (const Lugar& l : antes) {
+    if (l.clave == 0) continue;
+    size_t i = lugar(l.clave);
+    while (lugares_[i].clave != 0) i = (i + 1) & mascara;
+    lugares_[i] = l;
   }
-  claves_.swap(claves);
-  apuestas_.swap(apuestas);
 }

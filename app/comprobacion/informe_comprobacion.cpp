@@ -1,5 +1,7 @@
 #include "app/comprobacion/informe_comprobacion.h"
 
+#include <algorithm>
+
 #include "app/platform/ansi.h"
 
 QString Problema::citado() const {
@@ -13,15 +15,22 @@ InformeComprobacion::InformeComprobacion(const QString& nombreArchivo, QVector<T
       porBoleto_(qMax(1, apuestasPorBoleto)),
       apuestasConTipo_(tipos_.size(), 0) {}
 
-void InformeComprobacion::anotar(const Problema& problema) {
-  if (problema.apuesta != ultimaApuesta_) {
-    ultimaApuesta_ = problema.apuesta;
-    tiposDeUltima_ = 0;
+void InformeComprobacion::terminar(qint64 apuestas) {
+  apuestas_ = apuestas;
+  const auto antes = [](const Problema& a, const Problema& b) { return a.apuesta < b.apuesta; };
+  if (!std::is_sorted(problemas_.begin(), problemas_.end(), antes))
+    std::stable_sort(problemas_.begin(), problemas_.end(), antes);
+  qint32 apuesta = 0;
+  quint32 tiposDeApuesta = 0;  // kinds already counted for that bet
+  for (const Problema& p : problemas_) {
+    if (p.apuesta != apuesta) {
+      apuesta = p.apuesta;
+      tiposDeApuesta = 0;
+    }
+    const quint32 bit = quint32(1) << p.tipo;
+    if (!(tiposDeApuesta & bit)) ++apuestasConTipo_[p.tipo];
+    tiposDeApuesta |= bit;
   }
-  const quint32 bit = quint32(1) << problema.tipo;
-  if (!(tiposDeUltima_ & bit)) ++apuestasConTipo_[problema.tipo];
-  tiposDeUltima_ |= bit;
-  problemas_.push_back(problema);
 }
 
 qint64 InformeComprobacion::boletos() const {

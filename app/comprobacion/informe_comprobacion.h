@@ -47,9 +47,11 @@ class InformeComprobacion {
 
   InformeComprobacion(const QString& nombreArchivo, QVector<TipoProblema> tipos, qint32 apuestasPorBoleto);
 
-  // Problems come in file order, bet by bet.
-  void anotar(const Problema& problema);
-  void ponerApuestas(qint64 apuestas) { apuestas_ = apuestas; }
+  // Problems of one bet come in order; those of a bet may come after a later
+  // bet's.
+  void anotar(const Problema& problema) { problemas_.push_back(problema); }
+  // After the last bet: puts the problems in file order and counts them.
+  void terminar(qint64 apuestas);
 
   const QString& archivo() const { return nombre_; }
   qint64 apuestas() const { return apuestas_; }
@@ -75,6 +77,4 @@ class InformeComprobacion {
   qint64 apuestas_ = 0;
   std::vector<Problema> problemas_;
   QVector<qint64> apuestasConTipo_;
-  qint32 ultimaApuesta_ = 0;
-  quint32 tiposDeUltima_ = 0;  // kinds already counted for the last bet
 };

@@ -89,9 +89,11 @@ bool esCifra(char c) {
 
 class Comprobador {
  public:
-  Comprobador(const JuegoLoto& juego, InformeComprobacion& informe)
+  // `previstas`: about how many bets the file holds.
+  Comprobador(const JuegoLoto& juego, InformeComprobacion& informe, qint64 previstas)
       : juego_(juego),
         informe_(informe),
+        vistas_(previstas),
         reglas_{{0, juego.nnumeros, 1, juego.numMax, NumeroFuera, true, NumeroRepetido}, reglaExtra(juego.extra)} {}
 
   // Bet `apuesta` as its 14 characters (seven two-digit fields); `bytes`,
@@ -142,11 +144,28 @@ class Comprobador {
     } else if (alcance.campos < juego_.nnumeros) {
       anota(p, Marcado, alcance.campos, nullptr, 0, 0);
     }
-    if (limpia)
-      if (const qint32 primera = vistas_.anotar(clave, apuesta)) anota(p, Repetida, -1, nullptr, 0, primera);
+    if (!limpia) return;
+    vistas_.prever(clave);
+    if (cuantos_ == kPendientes) buscaUna();
+    pendientes_[(primero_ + cuantos_++) % kPendientes] = {clave, p};
+  }
+
+  // The bets still to look up among the earlier ones.
+  void termina() {
+    while (cuantos_ > 0) buscaUna();
   }
 
  private:
+  // Looked up a few bets late, once their places are in the cache; the
+  // report puts the problems back in order.
+  void buscaUna() {
+    const Pendiente& pendiente = pendientes_[primero_];
+    primero_ = (primero_ + 1) % kPendientes;
+    --cuantos_;
+    if (const qint32 primera = vistas_.anotar(pendiente.clave, pendiente.problema.apuesta))
+      anota(pendiente.problema, Repetida, -1, nullptr, 0, primera);
+  }
+
   // `campo` from 0, -1 for none.
   void anota(Problema p, Tipo tipo, int campo, const char* caracteres, int cuantos, qint32 valor) {
     p.tipo = tipo;
@@ -159,8 +178,15 @@ class Comprobador {
 
   const JuegoLoto& juego_;
   InformeComprobacion& informe_;
-  const ReglaCampos reglas_[2];
   ApuestasVistas vistas_;
+  const ReglaCampos reglas_[2];
+  static constexpr int kPendientes = 16;
+  struct Pendiente {
+    quint64 clave;
+    Problema problema;  // the bet and its line
+  } pendientes_[kPendientes];
+  int primero_ = 0;
+  int cuantos_ = 0;
 };
 
 }  // namespace
@@ -168,11 +194,11 @@ class Comprobador {
 std::optional<InformeComprobacion> comprobarLoto(const JuegoLoto& juego, qint16 tipoFile, const QString& ruta,
                                                  const QString& nomi, qint16 nBole, const Progreso& progreso) {
   InformeComprobacion informe(nomi, tipos(juego), nBole);
-  Comprobador comprobador(juego, informe);
   qint32 apuesta = 0;
   char letras[kLetras];
   if (tipoFile == 1) {
     LectorRegistros lector(ruta, kCabeceraBinaria, kCampos);
+    Comprobador comprobador(juego, informe, lector.longitud() / kCampos);
     while (const char* registro = lector.siguiente()) {
       if (!sigueComprobando(progreso, ++apuesta, lector.usados(), lector.longitud())) return std::nullopt;
       const auto* bytes = reinterpret_cast<const uchar*>(registro);
@@ -185,8 +211,10 @@ std::optional<InformeComprobacion> comprobarLoto(const JuegoLoto& juego, qint16 
       }
       comprobador.apuesta(apuesta, 0, letras, bytes);
     }
+    comprobador.termina();
   } else {
     LectorCampos lector(ruta);
+    Comprobador comprobador(juego, informe, lector.longitud() / (kLetras + 2));  // lines of 14 and CR LF
     for (CampoLeido campo; lector.siguiente(campo);) {
       if (!sigueComprobando(progreso, ++apuesta, lector.usados(), lector.longitud())) return std::nullopt;
       // Its first 14 characters, blank-padded.
@@ -196,7 +224,8 @@ std::optional<InformeComprobacion> comprobarLoto(const JuegoLoto& juego, qint16 
       comprobador.apuesta(apuesta, qint32(qMin<qint64>(campo.linea, std::numeric_limits<qint32>::max())), letras,
                           nullptr);
     }
+    comprobador.termina();
   }
-  informe.ponerApuestas(apuesta);
+  informe.terminar(apuesta);
   return informe;
 }
