@@ -65,7 +65,8 @@ long picoWc(const QString& ruta) {
   if (!QFile::exists(time)) return 0;
   QProcess proceso;
   proceso.setStandardOutputFile(QProcess::nullDevice());
-  proceso.start(time, {QStringLiteral("-f"), QStringLiteral("%M"), QStringLiteral("wc"), QStringLiteral("-l"), ruta});
+  proceso.start(
+      time, {QStringLiteral("-f"), QStringLiteral("%M"), QStringLiteral("wc"), QStringLiteral("-l"), ruta});
   proceso.waitForFinished(-1);
   return proceso.readAllStandardError().trimmed().split('\n').last().toLong();
 }

@@ -7,8 +7,8 @@
 #include <QListWidget>
 
 #include "app/canvas/eventos_raton.h"
-#include "app/comprobacion/ventana_comprobacion.h"
 #include "app/canvas/twip_geometry.h"
+#include "app/comprobacion/ventana_comprobacion.h"
 #include "app/grid/grid.h"
 #include "app/platform/dialogs.h"
 #include "app/platform/files.h"

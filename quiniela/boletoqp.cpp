@@ -8,8 +8,8 @@
 
 #include "app/boleto/navegador.h"
 #include "app/canvas/eventos_raton.h"
-#include "app/comprobacion/ventana_comprobacion.h"
 #include "app/canvas/twip_geometry.h"
+#include "app/comprobacion/ventana_comprobacion.h"
 #include "app/grid/grid.h"
 #include "app/platform/dialogs.h"
 #include "app/platform/numbers.h"
@@ -165,9 +165,9 @@ void boletoqp::mnuAyuda_Click() {
 // The ticket of a problem is shown, never printed.
 void boletoqp::mnuComprobar_Click() {
   try {
-    const std::optional<qint32> boleto = comprobarApuestas(platform_, rutaPrograma_, this, [this](const Progreso& p) {
-      return comprobarQuiniela(tipoFile, rutaArchivo, nombreArchivo, p);
-    });
+    const std::optional<qint32> boleto = comprobarApuestas(
+        platform_, rutaPrograma_, this,
+        [this](const Progreso& p) { return comprobarQuiniela(tipoFile, rutaArchivo, nombreArchivo, p); });
     if (!boleto) return;
     boletoActual = *boleto;
     navega(0, 3);

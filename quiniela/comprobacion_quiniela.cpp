@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 #include <limits>
-#include <new>
 #include <memory>
+#include <new>
 
 #include "app/desarrollo/lector_campos.h"
 #include "quiniela/archivo_ad243.h"
@@ -138,7 +138,8 @@ std::optional<InformeComprobacion> comprobarQuiniela(qint16 tipoFile, const QStr
     while (const char* registro = lector.siguiente()) {
       for (int b = 0; b < apuestasPorBoleto; ++b) {
         if (!sigue(progreso, ++apuesta, lector)) return std::nullopt;
-        comprobador.apuesta(apuesta, 0, registro + 10 + signosPorApuesta * b, signosPorApuesta, registro + 122, 2);
+        comprobador.apuesta(apuesta, 0, registro + 10 + signosPorApuesta * b, signosPorApuesta,
+                            registro + 122, 2);
       }
     }
   } else {
@@ -148,8 +149,8 @@ std::optional<InformeComprobacion> comprobarQuiniela(qint16 tipoFile, const QStr
       const int n = int(qMin<qsizetype>(campo.longitud, signosPorApuesta + 2));
       const int nPleno = qMax(0, n - signosPorApuesta);
       comprobador.apuesta(apuesta, qint32(qMin<qint64>(campo.linea, std::numeric_limits<qint32>::max())),
-                          campo.datos, qMin(n, signosPorApuesta), nPleno ? campo.datos + signosPorApuesta : nullptr,
-                          nPleno);
+                          campo.datos, qMin(n, signosPorApuesta),
+                          nPleno ? campo.datos + signosPorApuesta : nullptr, nPleno);
     }
   }
   informe.terminar(apuesta);

@@ -13,7 +13,8 @@ int bitsPara(qint64 apuestas) {
 
 }  // namespace
 
-ApuestasVistas::ApuestasVistas(qint64 apuestas) : lugares_(size_t(1) << bitsPara(apuestas)), bits_(bitsPara(apuestas)) {}
+ApuestasVistas::ApuestasVistas(qint64 apuestas)
+    : lugares_(size_t(1) << bitsPara(apuestas)), bits_(bitsPara(apuestas)) {}
 
 qint32 ApuestasVistas::anotar(quint64 clave, qint32 apuesta) {
   const size_t mascara = lugares_.size() - 1;

@@ -44,11 +44,13 @@ qint32 InformeComprobacion::boletoDe(qint64 problema) const {
 QStringList InformeComprobacion::totales() const {
   if (apuestas_ == 0) return {nombre_ + QStringLiteral(": no tiene apuestas.")};
   if (problemas_.empty())
-    return {nombre_ + QStringLiteral(": las %1 apuestas de sus %2 boletos están bien.").arg(apuestas_).arg(boletos())};
+    return {nombre_ +
+            QStringLiteral(": las %1 apuestas de sus %2 boletos están bien.").arg(apuestas_).arg(boletos())};
   QStringList lineas{QStringLiteral("Archivo: ") + nombre_, QStringLiteral("Apuestas: %1").arg(apuestas_),
                      QStringLiteral("Boletos: %1").arg(boletos())};
   for (int tipo = 0; tipo < tipos_.size(); ++tipo)
-    if (apuestasConTipo_[tipo] > 0) lineas << tipos_[tipo].resumen + QStringLiteral(": %1").arg(apuestasConTipo_[tipo]);
+    if (apuestasConTipo_[tipo] > 0)
+      lineas << tipos_[tipo].resumen + QStringLiteral(": %1").arg(apuestasConTipo_[tipo]);
   lineas << QStringLiteral("Problemas: %1").arg(problemas());
   return lineas;
 }

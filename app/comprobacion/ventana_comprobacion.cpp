@@ -102,9 +102,10 @@ QString VentanaComprobacion::rutaInforme() const {
 
 void VentanaComprobacion::Command2_Click() {
   try {
-    writeFileAtomically(rutaInforme(), encodeAnsi(informe_.texto().join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")));
-    platform_.dialogs.message(QStringLiteral("Informe guardado en ") + rutaInforme(), kTitulo, MessageButtons::Ok,
-                              MessageIcon::Information);
+    writeFileAtomically(rutaInforme(),
+                        encodeAnsi(informe_.texto().join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")));
+    platform_.dialogs.message(QStringLiteral("Informe guardado en ") + rutaInforme(), kTitulo,
+                              MessageButtons::Ok, MessageIcon::Information);
   } catch (const RuntimeError& error) {
     avisaError(error);
   }
@@ -119,12 +120,12 @@ void VentanaComprobacion::Command3_Click() {
 }
 
 void VentanaComprobacion::avisaError(const RuntimeError& error) {
-  platform_.dialogs.message(error.description() + QStringLiteral(" Nº  ") + QString::number(error.number()), kTitulo,
-                            MessageButtons::Ok, MessageIcon::Stop);
+  platform_.dialogs.message(error.description() + QStringLiteral(" Nº  ") + QString::number(error.number()),
+                            kTitulo, MessageButtons::Ok, MessageIcon::Stop);
 }
 
-std::optional<qint32> comprobarApuestas(const Platform& platform, const QString& rutaPrograma, QWidget* parent,
-                                        const Comprobacion& comprobar) {
+std::optional<qint32> comprobarApuestas(const Platform& platform, const QString& rutaPrograma,
+                                        QWidget* parent, const Comprobacion& comprobar) {
   std::optional<InformeComprobacion> informe;
   {
     BarraProgreso barra(parent);

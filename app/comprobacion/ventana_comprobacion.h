@@ -19,12 +19,12 @@ class QPushButton;
 class VentanaComprobacion : public QDialog {
   Q_OBJECT
  public:
-  VentanaComprobacion(const Platform& platform, const QString& rutaPrograma, const InformeComprobacion& informe,
-                      QWidget* parent = nullptr);
+  VentanaComprobacion(const Platform& platform, const QString& rutaPrograma,
+                      const InformeComprobacion& informe, QWidget* parent = nullptr);
 
-  QLabel* Label1;       // totals
-  QListWidget* List1;   // problems, one a line
-  QLabel* Label2;       // how many more
+  QLabel* Label1;         // totals
+  QListWidget* List1;     // problems, one a line
+  QLabel* Label2;         // how many more
   QPushButton* Command1;  // Ir al boleto
   QPushButton* Command2;  // Guardar
   QPushButton* Command3;  // Imprimir
@@ -52,5 +52,5 @@ class VentanaComprobacion : public QDialog {
 // second, then shows its report. Gives the ticket to show, if the user chose
 // one. Failures of the check are thrown as RuntimeError; nothing is shown then.
 using Comprobacion = std::function<std::optional<InformeComprobacion>(const Progreso&)>;
-std::optional<qint32> comprobarApuestas(const Platform& platform, const QString& rutaPrograma, QWidget* parent,
-                                        const Comprobacion& comprobar);
+std::optional<qint32> comprobarApuestas(const Platform& platform, const QString& rutaPrograma,
+                                        QWidget* parent, const Comprobacion& comprobar);

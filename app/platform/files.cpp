@@ -34,8 +34,7 @@ void requireWritable(const QFileInfo& info) {
 void openForReading(QFile& file, QIODevice::OpenMode mode = QIODevice::ReadOnly) {
   const QFileInfo info(file.fileName());
   requireFile(info);
-  if (!file.open(mode))
-    throw RuntimeError(info.isReadable() ? PathFileAccess : PermissionDenied);
+  if (!file.open(mode)) throw RuntimeError(info.isReadable() ? PathFileAccess : PermissionDenied);
 }
 
 QByteArray readChecked(QFile& file, qint64 length) {

@@ -82,8 +82,9 @@ int main(int argc, char** argv) {
     imprimirLinea("wc -l (el suelo)", suelos[caso]);
     imprimirLinea("comprobar apuestas", comprobacion, suelos[caso]);
     imprimirLinea("  la primera vez", primera, suelos[caso]);
-    std::printf("  memoria pico: comprobar %.1f MB (el programa sin hacer nada %.1f MB), wc -l %.1f MB: %.1f x\n\n",
-                pico / 1024.0, picoVacio / 1024.0, picosWc[caso] / 1024.0, double(pico) / double(picosWc[caso]));
+    std::printf(
+        "  memoria pico: comprobar %.1f MB (el programa sin hacer nada %.1f MB), wc -l %.1f MB: %.1f x\n\n",
+        pico / 1024.0, picoVacio / 1024.0, picosWc[caso] / 1024.0, double(pico) / double(picosWc[caso]));
   }
   return 0;
 }

@@ -50,22 +50,35 @@ QVector<TipoProblema> tipos(const JuegoLoto& juego) {
   // "campo 3, número 50 fuera de 1 a 49", "campo 4, número 7 repetido".
   const auto fuera = [](const QString& que, int minimo, int maximo) {
     return [=](const Problema& p) {
-      return QStringLiteral("campo %1, %2 %3 fuera de %4 a %5").arg(p.lugar).arg(que).arg(p.valor).arg(minimo).arg(maximo);
+      return QStringLiteral("campo %1, %2 %3 fuera de %4 a %5")
+          .arg(p.lugar)
+          .arg(que)
+          .arg(p.valor)
+          .arg(minimo)
+          .arg(maximo);
     };
   };
   const auto repetido = [](const QString& que, const QString& repetido) {
-    return [=](const Problema& p) { return QStringLiteral("campo %1, %2 %3 %4").arg(p.lugar).arg(que).arg(p.valor).arg(repetido); };
+    return [=](const Problema& p) {
+      return QStringLiteral("campo %1, %2 %3 %4").arg(p.lugar).arg(que).arg(p.valor).arg(repetido);
+    };
   };
   return {
       {QStringLiteral("Apuestas con un campo que no son dos cifras"),
-       [](const Problema& p) { return QStringLiteral("campo %1, %2 no son dos cifras").arg(p.lugar).arg(p.citado()); }},
+       [](const Problema& p) {
+         return QStringLiteral("campo %1, %2 no son dos cifras").arg(p.lugar).arg(p.citado());
+       }},
       {QStringLiteral("Apuestas con un byte fuera de 0 a 99"),
        [](const Problema& p) {
-         return QStringLiteral("campo %1, byte %2 da %3, fuera de 0 a 99").arg(p.lugar).arg(p.valor).arg(p.valor - kDesfaseByte);
+         return QStringLiteral("campo %1, byte %2 da %3, fuera de 0 a 99")
+             .arg(p.lugar)
+             .arg(p.valor)
+             .arg(p.valor - kDesfaseByte);
        }},
       {QStringLiteral("Apuestas con un número fuera de 1 a %1").arg(juego.numMax),
        fuera(QStringLiteral("número"), 1, juego.numMax)},
-      {QStringLiteral("Apuestas con un número repetido"), repetido(QStringLiteral("número"), QStringLiteral("repetido"))},
+      {QStringLiteral("Apuestas con un número repetido"),
+       repetido(QStringLiteral("número"), QStringLiteral("repetido"))},
       {QStringLiteral("Apuestas con una estrella fuera de 1 a 12"), fuera(QStringLiteral("estrella"), 1, 12)},
       {QStringLiteral("Apuestas con una estrella repetida"),
        repetido(QStringLiteral("estrella"), QStringLiteral("repetida"))},
@@ -74,7 +87,8 @@ QVector<TipoProblema> tipos(const JuegoLoto& juego) {
       {QStringLiteral("Apuestas que el marcado deja a medias"),
        [](const Problema& p) {
          if (p.lugar == 0)
-           return QStringLiteral("el marcado del boleto se para en esta apuesta: ni ella ni las siguientes se marcan");
+           return QStringLiteral(
+               "el marcado del boleto se para en esta apuesta: ni ella ni las siguientes se marcan");
          return QStringLiteral("el marcado se para en el campo %1: ni él ni los números siguientes se marcan")
              .arg(p.lugar);
        }},
@@ -94,7 +108,8 @@ class Comprobador {
       : juego_(juego),
         informe_(informe),
         vistas_(previstas),
-        reglas_{{0, juego.nnumeros, 1, juego.numMax, NumeroFuera, true, NumeroRepetido}, reglaExtra(juego.extra)} {}
+        reglas_{{0, juego.nnumeros, 1, juego.numMax, NumeroFuera, true, NumeroRepetido},
+                reglaExtra(juego.extra)} {}
 
   // Bet `apuesta` as its 14 characters (seven two-digit fields); `bytes`,
   // for a binary file, the seven bytes they come from.
@@ -192,7 +207,8 @@ class Comprobador {
 }  // namespace
 
 std::optional<InformeComprobacion> comprobarLoto(const JuegoLoto& juego, qint16 tipoFile, const QString& ruta,
-                                                 const QString& nomi, qint16 nBole, const Progreso& progreso) {
+                                                 const QString& nomi, qint16 nBole,
+                                                 const Progreso& progreso) {
   InformeComprobacion informe(nomi, tipos(juego), nBole);
   qint32 apuesta = 0;
   char letras[kLetras];
@@ -221,8 +237,8 @@ std::optional<InformeComprobacion> comprobarLoto(const JuegoLoto& juego, qint16 
       const qsizetype n = qMin<qsizetype>(campo.longitud, kLetras);
       std::copy(campo.datos, campo.datos + n, letras);
       std::fill(letras + n, letras + kLetras, ' ');
-      comprobador.apuesta(apuesta, qint32(qMin<qint64>(campo.linea, std::numeric_limits<qint32>::max())), letras,
-                          nullptr);
+      comprobador.apuesta(apuesta, qint32(qMin<qint64>(campo.linea, std::numeric_limits<qint32>::max())),
+                          letras, nullptr);
     }
     comprobador.termina();
   }

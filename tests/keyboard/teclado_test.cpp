@@ -10,6 +10,7 @@
 #include "app/platform/files.h"
 #include "help/ayuda.h"
 #include "tests/quiniela_window/ventana_qp.h"
+#include "tests/support/ventana_informe.h"
 
 namespace {
 
@@ -36,7 +37,7 @@ TEST_F(Teclado, MenuAccessKeysWinOverButtonsAndTheButtonsKeepTheirOwnWhereNobody
   QStringList menus;
   for (QAction* a : w->menuBar()->actions()) menus << a->text();
   EXPECT_EQ(menus, QStringList({"&Abrir archivo", "&Configurar", "&Imprime Boletos", "&Repite Tiqueron ",
-                                "&Problemas Impr", "A&yuda"}));
+                                "&Problemas Impr", "A&yuda", "Co&mprobar apuestas"}));
 
   QTest::keyClick(w.get(), Qt::Key_I, Qt::AltModifier);  // a run of five from ticket 1
   EXPECT_EQ(impresora.documents().size(), 5);
@@ -47,6 +48,7 @@ TEST_F(Teclado, MenuAccessKeysWinOverButtonsAndTheButtonsKeepTheirOwnWhereNobody
   EXPECT_EQ(impresora.documents().size(), 6);
   QTest::keyClick(w.get(), Qt::Key_C, Qt::AltModifier);  // &Configurar
   EXPECT_TRUE(w->Frame2->isVisible());
+  EXPECT_TRUE(conInforme([&] { QTest::keyClick(w.get(), Qt::Key_M, Qt::AltModifier); }));  // Co&mprobar apuestas
 }
 
 TEST_F(Teclado, EnterPressesOnlyTheFocusedButtonAndAppliesTheCalibrationInItsBoxes) {

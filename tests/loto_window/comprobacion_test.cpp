@@ -24,7 +24,7 @@ TEST_F(VentanaLo, ComprobarApuestasReportsTheOpenFileAndGoesToATicketWithoutPrin
     v.List1->setCurrentRow(0);
     v.Command1->click();
   };
-  EXPECT_TRUE(conInforme(w->mnuComprobar, enInforme));
+  EXPECT_TRUE(conInforme([&] { w->mnuComprobar->trigger(); }, enInforme));
   EXPECT_EQ(w->boletoActual, 3);
   QStringList numeros;
   for (int k = 0; k < 10; k += 2) numeros << QString::number(apuestaLoto('E', 11).mid(k, 2).toInt());
@@ -32,7 +32,7 @@ TEST_F(VentanaLo, ComprobarApuestasReportsTheOpenFileAndGoesToATicketWithoutPrin
   EXPECT_EQ(impresora.documents().size(), impresos) << "the ticket is shown, not printed";
 
   QFile::remove(carpeta.file("AE000012.LOT"));
-  EXPECT_FALSE(conInforme(w->mnuComprobar, [](VentanaComprobacion&) {}));
+  EXPECT_FALSE(conInforme([&] { w->mnuComprobar->trigger(); }));
   EXPECT_EQ(dialogos.last().text, u"No se ha encontrado el archivo Nº   53"_s);
   EXPECT_EQ(w->boletoActual, 3);
 }

@@ -35,7 +35,9 @@ TEST_F(VentanaQp, ComprobarApuestasListsTheFirst1000ProblemsGoesToATicketAndSave
     const QStringList guardado = decodeAnsi(carpeta.read("Comprobacion_Qp07.TXT")).split(u"\r\n"_s);
     EXPECT_EQ(guardado.mid(0, 8), totales + QStringList({QString(), primera}));
     EXPECT_EQ(guardado.mid(1007), (QStringList{ultima, QString()}));
-    EXPECT_TRUE(carpeta.read("Comprobacion_Qp07.TXT").contains("\xAB" "A\xBB"));  // « and » in Windows-1252
+    EXPECT_TRUE(carpeta.read("Comprobacion_Qp07.TXT")
+                    .contains("\xAB"
+                              "A\xBB"));  // « and » in Windows-1252
 
     v.Command3->click();
     ASSERT_EQ(impresora.documents().size(), impresos + 1);
@@ -45,7 +47,7 @@ TEST_F(VentanaQp, ComprobarApuestasListsTheFirst1000ProblemsGoesToATicketAndSave
     v.List1->setCurrentRow(0);
     v.Command1->click();
   };
-  EXPECT_TRUE(conInforme(w->mnuComprobar, enInforme));
+  EXPECT_TRUE(conInforme([&] { w->mnuComprobar->trigger(); }, enInforme));
   EXPECT_EQ(w->boletoActual, 2);
   EXPECT_EQ(w->Text2->text(), u"128   Boleto nº2"_s);
   EXPECT_EQ(impresora.documents().size(), impresos + 1) << "the ticket is shown, not printed";
@@ -56,7 +58,7 @@ TEST_F(VentanaQp, ComprobarApuestasOnAFileThatCannotBeReadShowsTheErrorAndKeepsT
   auto w = abre();
   w->Command3->click();
   QFile::remove(carpeta.file("AD243"));
-  EXPECT_FALSE(conInforme(w->mnuComprobar, [](VentanaComprobacion&) {}));
+  EXPECT_FALSE(conInforme([&] { w->mnuComprobar->trigger(); }));
   EXPECT_EQ(dialogos.last().text, u"No se ha encontrado el archivo53"_s);
   EXPECT_EQ(w->boletoActual, 2);
   EXPECT_EQ(w->nboletos, 3);

@@ -21,7 +21,6 @@ class ArchivoCamposPrueba {
   }
 };
 
-
 namespace {
 
 std::string visible(const QByteArray& datos) {
