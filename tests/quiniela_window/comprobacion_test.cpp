@@ -2,6 +2,8 @@
 // window, going to a problem's ticket without printing it, the report saved
 // and printed, and a file that cannot be read.
 #include <QListWidget>
+#include <QProgressDialog>
+#include <QThread>
 
 #include "app/platform/ansi.h"
 #include "tests/quiniela_window/ventana_qp.h"
@@ -62,4 +64,32 @@ TEST_F(VentanaQp, ComprobarApuestasOnAFileThatCannotBeReadShowsTheErrorAndKeepsT
   EXPECT_EQ(dialogos.last().text, u"No se ha encontrado el archivo53"_s);
   EXPECT_EQ(w->boletoActual, 2);
   EXPECT_EQ(w->nboletos, 3);
+}
+
+// A check is run under a bar only once it has taken half a second; cancelling
+// the bar ends it and shows no report.
+TEST_F(VentanaQp, ACheckOverHalfASecondShowsABarThatCancelsIt) {
+  const auto barra = [] {
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (auto* b = qobject_cast<QProgressDialog*>(w); b && b->isVisible()) return b;
+    return static_cast<QProgressDialog*>(nullptr);
+  };
+  bool rapidaSinBarra = false, cancelada = false;
+  const auto lenta = [&](const Progreso& progreso) -> std::optional<InformeComprobacion> {
+    rapidaSinBarra = progreso(1, 10) && !barra();
+    QThread::msleep(550);
+    QTimer::singleShot(0, [&] {
+      if (QProgressDialog* b = barra()) b->cancel();
+    });
+    for (int hecho = 2; hecho < 10; ++hecho)
+      if (!progreso(hecho, 10)) {
+        cancelada = true;
+        return std::nullopt;
+      }
+    return InformeComprobacion("Qp07.TXT", {}, 8);
+  };
+  EXPECT_FALSE(conInforme([&] { comprobarApuestas(plataforma, rutaPrograma, nullptr, lenta); }));
+  EXPECT_TRUE(rapidaSinBarra);
+  EXPECT_TRUE(cancelada);
+  EXPECT_EQ(barra(), nullptr);
 }
