@@ -4,14 +4,13 @@
 
 #include "app/comprobacion/apuestas_vistas.h"
 #include "app/desarrollo/lector_campos.h"
+#include "loto/files/desarrollo_loto.h"
 #include "loto/print/marcado_loto.h"
 
 namespace {
 
-constexpr int kCampos = 7;
-constexpr int kLetras = 2 * kCampos;
-constexpr int kCabeceraBinaria = 6;
-constexpr int kDesfaseByte = 46;  // a field's value is its byte minus this
+constexpr int kCampos = int(kBytesApuesta);
+constexpr int kLetras = kCaracteresApuesta;
 
 enum Tipo : quint8 {
   DosCifras,
@@ -152,7 +151,7 @@ class Comprobador {
     }
 
     char16_t texto[kLetras];
-    std::copy(letras, letras + kLetras, texto);
+    for (int i = 0; i < kLetras; ++i) texto[i] = char16_t(uchar(letras[i]));
     const AlcanceMarcado alcance = alcanceMarcado(juego_, QStringView(texto, kLetras));
     if (alcance.cierraBoleto) {
       anota(p, Marcado, -1, nullptr, 0, 0);
