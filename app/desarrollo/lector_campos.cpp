@@ -64,7 +64,11 @@ bool LectorCampos::siguiente(CampoLeido& campo) {
     span = scanDelimitedField(datos(), disponibles(), 0);
   }
   campo = {datos() + span.start, span.stop - span.start, linea_};
-  linea_ += finesDeLinea(datos(), 0, span.next);
+  // Line ends lie only in what ends the field and inside quotes: blanks,
+  // bare text and what follows a closing quote hold none.
+  const bool entreComillas = span.start > 0 && datos()[span.start - 1] == '"';
+  linea_ += finesDeLinea(datos(), span.stop, span.next) +
+            (entreComillas ? finesDeLinea(datos(), span.start, span.stop) : 0);
   usar(span.next);
   return true;
 }
