@@ -1,30 +1,28 @@
 #pragma once
-// The bets already seen, by a key that sums up a bet (its numbers as a set,
-// its extra boxes), each with the number of the first bet that had it: an
-// open-addressing table, each place's key and bet side by side so that a
-// look-up costs one miss of the cache.
+// Which bets repeat an earlier one, by a key that sums up a bet (its numbers
+// as a set, its extra boxes). A million bets go by far faster than a table
+// of them could be looked up at random: each key only tests and sets a bit of
+// a filter small enough for the cache, and the keys are kept in file order.
+// At the end only the keys whose bit was already set, far fewer, are looked
+// for among them.
 #include <QtGlobal>
+#include <utility>
 #include <vector>
 
 class ApuestasVistas {
  public:
-  // Room for about `apuestas` bets before the table must grow.
-  explicit ApuestasVistas(qint64 apuestas = 0);
-  // The first bet with `clave` (never 0), or 0 when `apuesta` is the first,
-  // which it then becomes.
-  qint32 anotar(quint64 clave, qint32 apuesta);
-  // Brings the place of `clave` into the cache ahead of its anotar: looking
-  // up several at once hides most of the wait for memory.
-  void prever(quint64 clave) const { __builtin_prefetch(&lugares_[lugar(clave)]); }
+  // Sized for about `previstas` bets; more only make the filter less sharp.
+  explicit ApuestasVistas(qint64 previstas);
+  // Bet `apuesta`, after all bets of lower number.
+  void anotar(quint64 clave, qint32 apuesta);
+  // After the last bet: every bet with the key of an earlier one, with the
+  // first bet that had it, in file order.
+  std::vector<std::pair<qint32, qint32>> repetidas() const;
 
  private:
-  struct Lugar {
-    quint64 clave;  // 0 for a free place
-    qint32 apuesta;
-  };
-  size_t lugar(quint64 clave) const { return size_t((clave * 0x9E3779B97F4A7C15u) >> (64 - bits_)); }
-  void crecer();
-  std::vector<Lugar> lugares_;
-  size_t ocupados_ = 0;
-  int bits_;
+  std::vector<quint64> filtro_;  // one bit a place
+  int bits_;                     // the filter has 2^bits_ places
+  std::vector<quint64> claves_;  // the bets', in file order
+  std::vector<qint32> apuestas_;
+  std::vector<quint64> sospechosas_;  // keys whose bit was set before
 };

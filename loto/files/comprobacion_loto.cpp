@@ -1,6 +1,7 @@
 #include "loto/files/comprobacion_loto.h"
 
 #include <limits>
+#include <vector>
 
 #include "app/comprobacion/apuestas_vistas.h"
 #include "app/desarrollo/lector_campos.h"
@@ -158,28 +159,22 @@ class Comprobador {
     } else if (alcance.campos < juego_.nnumeros) {
       anota(p, Marcado, alcance.campos, nullptr, 0, 0);
     }
-    if (!limpia) return;
-    vistas_.prever(clave);
-    if (cuantos_ == kPendientes) buscaUna();
-    pendientes_[(primero_ + cuantos_++) % kPendientes] = {clave, p};
+    if (limpia) vistas_.anotar(clave, apuesta);
+    if (linea > 0) lineas_.push_back(linea);
   }
 
-  // The bets still to look up among the earlier ones.
+  // After the last bet, the bets equal to an earlier one; the report puts
+  // their lines in order.
   void termina() {
-    while (cuantos_ > 0) buscaUna();
+    for (const auto& [apuesta, primera] : vistas_.repetidas()) {
+      Problema p;
+      p.apuesta = apuesta;
+      p.linea = lineas_.empty() ? 0 : lineas_[size_t(apuesta - 1)];
+      anota(p, Repetida, -1, nullptr, 0, primera);
+    }
   }
 
  private:
-  // Looked up a few bets late, once their places are in the cache; the
-  // report puts the problems back in order.
-  void buscaUna() {
-    const Pendiente& pendiente = pendientes_[primero_];
-    primero_ = (primero_ + 1) % kPendientes;
-    --cuantos_;
-    if (const qint32 primera = vistas_.anotar(pendiente.clave, pendiente.problema.apuesta))
-      anota(pendiente.problema, Repetida, -1, nullptr, 0, primera);
-  }
-
   // `campo` from 0, -1 for none.
   void anota(Problema p, Tipo tipo, int campo, const char* caracteres, int cuantos, qint32 valor) {
     p.tipo = tipo;
@@ -194,13 +189,7 @@ class Comprobador {
   InformeComprobacion& informe_;
   ApuestasVistas vistas_;
   const ReglaCampos reglas_[2];
-  static constexpr int kPendientes = 16;
-  struct Pendiente {
-    quint64 clave;
-    Problema problema;  // the bet and its line
-  } pendientes_[kPendientes];
-  int primero_ = 0;
-  int cuantos_ = 0;
+  std::vector<qint32> lineas_;  // of every bet of a text file
 };
 
 }  // namespace
