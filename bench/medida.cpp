@@ -60,6 +60,25 @@ Tiempo sueloWc(const QString& ruta, int veces) {
   return mejor;
 }
 
+long picoWc(const QString& ruta) {
+  const QString time = QStringLiteral("/usr/bin/time");
+  if (!QFile::exists(time)) return 0;
+  QProcess proceso;
+  proceso.setStandardOutputFile(QProcess::nullDevice());
+  proceso.start(
+      time, {QStringLiteral("-f"), QStringLiteral("%M"), QStringLiteral("wc"), QStringLiteral("-l"), ruta});
+  proceso.waitForFinished(-1);
+  return proceso.readAllStandardError().trimmed().split('\n').last().toLong();
+}
+
+long picoPropio() {
+  QFile estado(QStringLiteral("/proc/self/status"));
+  if (!estado.open(QIODevice::ReadOnly)) return 0;
+  for (const QByteArray& linea : estado.readAll().split('\n'))
+    if (linea.startsWith("VmHWM:")) return linea.mid(6).trimmed().split(' ').first().toLong();
+  return 0;
+}
+
 void lecturaSecuencial(const QString& ruta, qint64 bloque) {
   QFile archivo(ruta);
   if (!archivo.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return;

@@ -20,6 +20,13 @@ Tiempo mejor(const std::function<void()>& trabajo, int veces = 5);
 // there is no `wc`.
 Tiempo sueloWc(const QString& ruta, int veces = 7);
 
+// Peaks of resident memory in KiB, as the system keeps them for one program
+// (a child's usage counts what its parent held when it was started, so the
+// figures of a child come from itself or from `time`): that of `wc -l` on the
+// file, run by /usr/bin/time (0 without it), and this process's own.
+long picoWc(const QString& ruta);
+long picoPropio();
+
 // Reads the file straight through into one buffer of `bloque` bytes, nothing else done.
 void lecturaSecuencial(const QString& ruta, qint64 bloque);
 

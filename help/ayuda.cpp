@@ -17,7 +17,7 @@
 #include "app/platform/dialogs.h"
 #include "app/platform/files.h"
 #include "app/platform/runtime_error.h"
-#include "app/printer/printer.h"
+#include "app/printer/texto_impreso.h"
 
 namespace {
 
@@ -139,12 +139,8 @@ void Ayuda::Command1_Click() {
 }
 
 void Ayuda::Command2_Click() {
-  Printer& impresora = platform_.printer;
   try {
-    impresora.setFontSize(10);
-    for (const QString& linea : lista_.lineasImpresion()) impresora.printLine(linea);
-    impresora.endDoc();
-    impresora.setFontSize(8);
+    imprimeTexto(platform_.printer, lista_.lineasImpresion());
   } catch (const RuntimeError&) {
     // No printer, or it refused the job: the command just ends.
   }

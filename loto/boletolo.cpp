@@ -8,6 +8,7 @@
 
 #include "app/canvas/eventos_raton.h"
 #include "app/canvas/twip_geometry.h"
+#include "app/comprobacion/ventana_comprobacion.h"
 #include "app/grid/grid.h"
 #include "app/platform/dialogs.h"
 #include "app/platform/files.h"
@@ -15,6 +16,7 @@
 #include "app/platform/runtime_error.h"
 #include "app/printer/printer.h"
 #include "help/ayuda.h"
+#include "loto/files/comprobacion_loto.h"
 #include "loto/files/lista_archivos_loto.h"
 #include "loto/print/informacion_impresora.h"
 #include "loto/print/lugares_loto.h"
@@ -178,6 +180,28 @@ void boletoLO::abrir(const QString& elegido) {
 
 void boletoLO::mnuAyuda_Click() {
   abreAyuda(platform_, rutaPrograma_, this);
+}
+
+// The open file as the window groups it; the ticket of a problem is shown,
+// never printed.
+void boletoLO::mnuComprobar_Click() {
+  const JuegoLoto* abierto = juegoLoto(floto);
+  if (!desarrollo_ || !abierto) {
+    platform_.dialogs.message(QStringLiteral("Abra antes un archivo de apuestas."), kDefaultTitle,
+                              MessageButtons::Ok, MessageIcon::None);
+    return;
+  }
+  try {
+    const std::optional<qint32> boleto =
+        comprobarApuestas(platform_, rutaPrograma_, this, [&](const Progreso& progreso) {
+          return comprobarLoto(*abierto, tipoFile, rutaPrograma_ + nomi, nomi, nBole, progreso);
+        });
+    if (!boleto) return;
+    boletoActual = *boleto;
+    navega(0, 3);
+  } catch (const RuntimeError& error) {
+    avisaFallo(error, QStringLiteral(" Nº  ") + numberText(error.number()));
+  }
 }
 
 void boletoLO::mnuInfo_Click() {

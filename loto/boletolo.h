@@ -86,6 +86,7 @@ class boletoLO : public TwipWindow {
   void mnuAyuda_Click();
   void mnuSalir_Click();
   void mnuHoja_Click();
+  void mnuComprobar_Click();
 
   // Buttons and boxes.
   void Command1_Click();   // right
@@ -166,6 +167,7 @@ class boletoLO : public TwipWindow {
   QAction* mnuAyuda;
   QAction* mnuSalir;
   QAction* mnuHoja;
+  QAction* mnuComprobar;
 
   // Closing the window saves the calibration and unloads it.
   void done(int result) override;

@@ -180,4 +180,5 @@ void boletoLO::creaMenus() {
   mnuAyuda = barra->addAction(textoslo::mnuAyuda);
   mnuSalir = barra->addAction(textoslo::mnuSalir);
   mnuHoja = barra->addAction(kMenuHoja);
+  mnuComprobar = barra->addAction(QStringLiteral("Co&mprobar apuestas"));
 }

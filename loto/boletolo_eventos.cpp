@@ -29,7 +29,8 @@ void boletoLO::conectaEventos() {
       {mnuMuno, &boletoLO::mnuMuno_Click},           {mnufl, &boletoLO::mnufl_Click},
       {mnuInfo, &boletoLO::mnuInfo_Click},           {mnuFI, &boletoLO::mnuFI_Click},
       {mnuAyuda, &boletoLO::mnuAyuda_Click},         {mnuSalir, &boletoLO::mnuSalir_Click},
-      {mnuHoja, &boletoLO::mnuHoja_Click}};
+      {mnuHoja, &boletoLO::mnuHoja_Click},
+      {mnuComprobar, &boletoLO::mnuComprobar_Click}};
   for (const auto& [menu, accion] : menus) connectSafely(platform_.dialogs, menu, &QAction::triggered, this, accion);
 
   connectSafely(platform_.dialogs, File2, &QListWidget::itemClicked, this, &boletoLO::File2_Click);

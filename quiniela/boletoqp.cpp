@@ -9,12 +9,14 @@
 #include "app/boleto/navegador.h"
 #include "app/canvas/eventos_raton.h"
 #include "app/canvas/twip_geometry.h"
+#include "app/comprobacion/ventana_comprobacion.h"
 #include "app/grid/grid.h"
 #include "app/platform/dialogs.h"
 #include "app/platform/numbers.h"
 #include "app/platform/runtime_error.h"
 #include "app/program_folder.h"
 #include "help/ayuda.h"
+#include "quiniela/comprobacion_quiniela.h"
 #include "quiniela/geometria_boletoqp.h"
 #include "quiniela/nombre_jornada.h"
 #include "quiniela/textos_boletoqp.h"
@@ -158,6 +160,20 @@ void boletoqp::mnuP_Click() {
 
 void boletoqp::mnuAyuda_Click() {
   abreAyuda(platform_, rutaPrograma_, this);
+}
+
+// The ticket of a problem is shown, never printed.
+void boletoqp::mnuComprobar_Click() {
+  try {
+    const std::optional<qint32> boleto = comprobarApuestas(
+        platform_, rutaPrograma_, this,
+        [this](const Progreso& p) { return comprobarQuiniela(tipoFile, rutaArchivo, nombreArchivo, p); });
+    if (!boleto) return;
+    boletoActual = *boleto;
+    navega(0, 3);
+  } catch (const RuntimeError& error) {
+    avisaError(error);
+  }
 }
 
 void boletoqp::done(int result) {

@@ -73,6 +73,7 @@ class boletoqp : public TwipWindow {
   void mnuP_Click();
   void mnuAyuda_Click();
   void mnuHoja_Click();
+  void mnuComprobar_Click();
 
   // Buttons and boxes.
   void Command1_Click();   // Imp. Siguiente
@@ -144,6 +145,7 @@ class boletoqp : public TwipWindow {
   QAction* mnuP;
   QAction* mnuAyuda;
   QAction* mnuHoja;
+  QAction* mnuComprobar;
 
   // Closing the window saves the calibration.
   void done(int result) override;

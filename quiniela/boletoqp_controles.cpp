@@ -126,4 +126,5 @@ void boletoqp::creaMenus() {
   mnuP = barra->addAction(QStringLiteral("&Problemas Impr"));
   mnuAyuda = barra->addAction(QStringLiteral("A&yuda"));
   mnuHoja = barra->addAction(kMenuHoja);
+  mnuComprobar = barra->addAction(QStringLiteral("Co&mprobar apuestas"));
 }

@@ -28,7 +28,8 @@ void boletoqp::conectaEventos() {
                                                              {mnuIF, &boletoqp::mnuIF_Click},
                                                              {mnuP, &boletoqp::mnuP_Click},
                                                              {mnuAyuda, &boletoqp::mnuAyuda_Click},
-                                                             {mnuHoja, &boletoqp::mnuHoja_Click}};
+                                                             {mnuHoja, &boletoqp::mnuHoja_Click},
+                                                             {mnuComprobar, &boletoqp::mnuComprobar_Click}};
   for (const auto& [menu, accion] : menus) connectSafely(platform_.dialogs, menu, &QAction::triggered, this, accion);
 
   for (int i = 0; i < 9; ++i) {

@@ -8,15 +8,13 @@
 #include <emmintrin.h>
 #endif
 
+#include "app/desarrollo/lector_campos.h"
 #include "app/platform/delimited.h"
 #include "app/platform/files.h"
 #include "app/platform/runtime_error.h"
 
 namespace {
 
-// Large enough that the system calls cost nothing, small enough that a block
-// is still in the cache when it is scanned.
-constexpr qint64 bloquePorDefecto = 256 << 10;
 
 // One bit per byte of a stretch of up to 64 bytes, bit i for byte i.
 struct Mascaras {
@@ -246,7 +244,7 @@ bool Contador::abreComillas(const char* comilla) const {
 
 }  // namespace
 
-ArchivoCampos::ArchivoCampos(const QString& ruta) : ArchivoCampos(ruta, bloquePorDefecto) {}
+ArchivoCampos::ArchivoCampos(const QString& ruta) : ArchivoCampos(ruta, kBloqueLectura) {}
 
 ArchivoCampos::ArchivoCampos(const QString& ruta, qint64 bloqueLectura)
     : ruta_(ruta), bloqueLectura_(qMax<qint64>(bloqueLectura, 1)) {
@@ -259,10 +257,7 @@ void ArchivoCampos::contar() {
   const QFileInfo info(ruta_);
   Recuento recuento{IndiceCampos(info.size()), 0, info.size(), info.lastModified()};
   QFile archivo(ruta_);
-  if (!archivo.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
-    fileLength(ruta_);  // throws the platform's number for what is wrong
-    throw RuntimeError(ErrorNumber::PathFileAccess);
-  }
+  openFileForBlockReading(archivo);
   Contador contador(recuento.indice);
   // Only the bytes noted: positions past them might not fit the index.
   const qint64 tamanoBloque = qBound<qint64>(1, recuento.longitud, bloqueLectura_);

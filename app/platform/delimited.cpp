@@ -19,14 +19,9 @@ bool endsField(char c) {
   return c == ',' || isLineEnd(c);
 }
 
-// Where the field at byte p starts and stops, and where the one after it begins.
-struct FieldSpan {
-  qsizetype start;
-  qsizetype stop;
-  qsizetype next;
-};
+}  // namespace
 
-FieldSpan scanField(const char* d, qsizetype end, qsizetype p) {
+DelimitedSpan scanDelimitedField(const char* d, qsizetype end, qsizetype p) {
   while (p < end && isBlank(d[p])) ++p;
 
   qsizetype start = p;
@@ -46,8 +41,6 @@ FieldSpan scanField(const char* d, qsizetype end, qsizetype p) {
   return {start, stop, p};
 }
 
-}  // namespace
-
 DelimitedReader::DelimitedReader(QByteArray ansiBytes) : data_(std::move(ansiBytes)) {}
 
 bool DelimitedReader::atEnd() const {
@@ -56,7 +49,7 @@ bool DelimitedReader::atEnd() const {
 
 QString DelimitedReader::next() {
   if (atEnd()) throw RuntimeError(ErrorNumber::InputPastEnd);
-  const FieldSpan field = scanField(data_.constData(), data_.size(), pos_);
+  const DelimitedSpan field = scanDelimitedField(data_.constData(), data_.size(), pos_);
   pos_ = field.next;
   return decodeAnsi(QByteArray::fromRawData(data_.constData() + field.start, field.stop - field.start));
 }
@@ -66,7 +59,7 @@ qsizetype DelimitedReader::skip(qsizetype count) {
   const qsizetype end = data_.size();
   qsizetype p = pos_;
   qsizetype passed = 0;
-  for (; passed < count && p < end; ++passed) p = scanField(d, end, p).next;
+  for (; passed < count && p < end; ++passed) p = scanDelimitedField(d, end, p).next;
   pos_ = p;
   return passed;
 }

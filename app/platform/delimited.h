@@ -7,6 +7,15 @@
 #include <QString>
 #include <QStringList>
 
+// Where the field at byte `p` of `d` (data up to `end`) starts and stops, and
+// where the one after it begins; the rules of DelimitedReader::next.
+struct DelimitedSpan {
+  qsizetype start;
+  qsizetype stop;
+  qsizetype next;
+};
+DelimitedSpan scanDelimitedField(const char* d, qsizetype end, qsizetype p);
+
 class DelimitedReader {
  public:
   explicit DelimitedReader(QByteArray ansiBytes);

@@ -31,11 +31,10 @@ void requireWritable(const QFileInfo& info) {
   if (readOnly(info) || readOnly(QFileInfo(info.absolutePath()))) throw RuntimeError(PermissionDenied);
 }
 
-void openForReading(QFile& file) {
+void openForReading(QFile& file, QIODevice::OpenMode mode = QIODevice::ReadOnly) {
   const QFileInfo info(file.fileName());
   requireFile(info);
-  if (!file.open(QIODevice::ReadOnly))
-    throw RuntimeError(info.isReadable() ? PathFileAccess : PermissionDenied);
+  if (!file.open(mode)) throw RuntimeError(info.isReadable() ? PathFileAccess : PermissionDenied);
 }
 
 QByteArray readChecked(QFile& file, qint64 length) {
@@ -59,6 +58,10 @@ QByteArray readFileBytes(const QString& path, qint64 offset, qint64 length) {
   if (offset >= file.size()) return QByteArray();
   if (!file.seek(offset)) throw RuntimeError(DeviceIo);
   return readChecked(file, qMin(length, file.size() - offset));
+}
+
+void openFileForBlockReading(QFile& file) {
+  openForReading(file, QIODevice::ReadOnly | QIODevice::Unbuffered);
 }
 
 qint64 fileLength(const QString& path) {

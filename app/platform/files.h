@@ -6,10 +6,15 @@
 #include <QByteArray>
 #include <QString>
 
+class QFile;
+
 QByteArray readFileBytes(const QString& path);
 // Up to `length` bytes from byte `offset` (0-based); fewer, or none, past the end.
 QByteArray readFileBytes(const QString& path, qint64 offset, qint64 length);
 qint64 fileLength(const QString& path);
+// Opens `file` to be read straight through in large blocks, without a
+// buffer of its own; fails as the reads above do.
+void openFileForBlockReading(QFile& file);
 
 // Writes the whole file through a temporary file in the same folder renamed
 // over the old one: a crash leaves either the old file or the new one.

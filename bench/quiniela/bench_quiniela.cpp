@@ -8,34 +8,12 @@
 #include <memory>
 
 #include "app/platform/files.h"
+#include "bench/desarrollos.h"
 #include "bench/medida.h"
 #include "quiniela/archivo_ad243.h"
 #include "quiniela/archivo_texto_quiniela.h"
 
 namespace {
-
-// Bet n of the full development: match 1 changes slowest.
-void apuesta(qint64 n, char* signos) {
-  for (int partido = 13; partido >= 0; --partido) {
-    signos[partido] = "1X2"[n % 3];
-    n /= 3;
-  }
-}
-
-// One bet a line, the first line of each ticket with its Pleno al 15.
-QByteArray desarrolloCompleto() {
-  constexpr qint64 apuestas = 4782969;
-  QByteArray datos;
-  datos.reserve(apuestas * 16 + apuestas / 4);
-  char signos[14];
-  for (qint64 n = 0; n < apuestas; ++n) {
-    apuesta(n, signos);
-    datos.append(signos, 14);
-    if (n % apuestasPorBoleto == 0) datos.append("01"[n % 2]).append("2M"[n % 2]);
-    datos.append("\r\n");
-  }
-  return datos;
-}
 
 QByteArray ad243(int boletos) {
   QByteArray datos = QByteArray("000000070000000000000") +
@@ -46,7 +24,7 @@ QByteArray ad243(int boletos) {
   for (int t = 0; t < boletos; ++t) {
     QByteArray registro = QByteArray::number(t).rightJustified(10, '0');
     for (int b = 0; b < apuestasPorBoleto; ++b) {
-      apuesta(qint64(t) * 8 + b, signos);
+      apuestaCompleta(qint64(t) * 8 + b, signos);
       registro.append(signos, 14);
     }
     datos += registro + "0M";

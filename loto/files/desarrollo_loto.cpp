@@ -11,10 +11,6 @@
 
 namespace {
 
-constexpr int kCaracteresApuesta = 14;
-constexpr qint64 kCabeceraBinaria = 6;
-constexpr qint64 kBytesApuesta = 7;
-constexpr int kDesfaseByte = 46;  // a field's value is its byte minus this
 
 qint32 apuestas32(qint64 apuestas) {
   if (apuestas > std::numeric_limits<qint32>::max()) throw RuntimeError(ErrorNumber::Overflow);

@@ -17,6 +17,13 @@
 #include <QString>
 #include <memory>
 
+// The layout of a bet: 14 characters, seven two-digit fields; in a binary
+// file, 7 bytes after a 6-byte header, each a field's value plus 46.
+constexpr int kCaracteresApuesta = 14;
+constexpr qint64 kCabeceraBinaria = 6;
+constexpr qint64 kBytesApuesta = 7;
+constexpr int kDesfaseByte = 46;
+
 class DesarrolloLoto {
  public:
   virtual ~DesarrolloLoto() = default;

@@ -4,9 +4,8 @@
 
 namespace {
 
-// The 49 and 54 grids: one ten a row, the units from right to left.
-const QString kDecenas = QStringLiteral("012345");
-const QString kUnidades = QStringLiteral("9876543210");
+// The 49 and 54 grids: one ten a row, tens 0 to 5, the units from right to left.
+constexpr int kDecenas = 6;
 
 // Star "-" row column, one entry a star.
 const QString kTablaEstrellas =
@@ -22,16 +21,16 @@ std::optional<int> cifraUnica(const QString& campo) {
 
 }  // namespace
 
-std::optional<CeldaLoto> celdaNumero(const JuegoLoto& juego, const QString& campo) {
+std::optional<CeldaLoto> celdaNumero(const JuegoLoto& juego, QStringView campo) {
   if (juego.compruebaCifras) {
     if (campo.size() != 2) return std::nullopt;
-    const qsizetype fila = kDecenas.indexOf(campo[0]);
-    const qsizetype columna = kUnidades.indexOf(campo[1]);
-    if (fila < 0 || columna < 0) return std::nullopt;
-    return CeldaLoto{int(fila), int(columna)};
+    const int decenas = campo[0].unicode() - '0';
+    const int unidades = campo[1].unicode() - '0';
+    if (decenas < 0 || decenas >= kDecenas || unidades < 0 || unidades > 9) return std::nullopt;
+    return CeldaLoto{decenas, 9 - unidades};
   }
   // By value: a blank reads as 0, which would otherwise land in the box of 9.
-  const double valor = textValue(campo);
+  const double valor = textValue(campo.toString());
   if (!(valor >= 1 && valor <= juego.numMax)) return std::nullopt;
   const int n = int(roundHalfEven(valor));
   const int resto = n % 9 == 0 ? 9 : n % 9;

@@ -20,7 +20,7 @@ struct CeldaLoto {
 // numeric value n, row (n - 1) div 9, column 9 - r with r = n mod 9, or 9
 // when that is 0 (1 -> (0, 8), 18 -> (1, 0), 50 -> (5, 4)); a value outside
 // 1-50 names no box and gives nothing, without ending the bet.
-std::optional<CeldaLoto> celdaNumero(const JuegoLoto& juego, const QString& campo);
+std::optional<CeldaLoto> celdaNumero(const JuegoLoto& juego, QStringView campo);
 
 // A Euromillones star (two characters) in its block's star grid, from the
 // table "01-03 02-02 03-01 04-00 05-23 06-22 07-21 08-20 09-43 10-42 11-41

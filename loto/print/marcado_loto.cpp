@@ -15,9 +15,17 @@ const QString kSalto = QStringLiteral("\n");
 
 // A blank bet, and a missing one, whose first characters are empty, end the
 // ticket's marking: they are found in this text.
-bool cierraBoleto(const QString& apuesta) {
-  const QString inicio = apuesta.left(2);
-  return inicio.isEmpty() || QStringLiteral(" 54  ").contains(inicio);
+bool cierraBoleto(QStringView apuesta) {
+  const QStringView cierre = u" 54  ";
+  const QStringView inicio = apuesta.left(2);
+  // Compared character by character at each place: a search costs more than
+  // the rest of a bet's check.
+  for (qsizetype i = 0; i + inicio.size() <= cierre.size(); ++i) {
+    qsizetype k = 0;
+    while (k < inicio.size() && cierre[i + k] == inicio[k]) ++k;
+    if (k == inicio.size()) return true;
+  }
+  return false;
 }
 
 MarcaLoto extra(int bloque, const CeldaLoto& celda, const QString& texto) {
@@ -31,7 +39,7 @@ MarcadoLoto marcaBoleto(const JuegoLoto& juego, const QString& texto, int nBole,
   const int bloques = std::min(nBole, int(juego.numeros.lugares.size()));
   for (int k = 0; k < bloques; ++k) {
     const QString apuesta = texto.mid(kLetrasApuesta * k, kLetrasApuesta);
-    if (cierraBoleto(apuesta)) break;
+    if (alcanceMarcado(juego, apuesta).cierraBoleto) break;
     marcado.apuestas << apuesta;
   }
 
@@ -57,16 +65,20 @@ MarcadoLoto marcaBoleto(const JuegoLoto& juego, const QString& texto, int nBole,
   }
 
   for (int k = 0; k < marcado.apuestas.size(); ++k) {
-    for (int j = 0; j < juego.nnumeros; ++j) {
-      const auto celda = celdaNumero(juego, marcado.apuestas[k].mid(2 * j, 2));
-      if (celda) {
+    const QString& apuesta = marcado.apuestas[k];
+    for (int j = 0; j < alcanceMarcado(juego, apuesta).campos; ++j)
+      if (const auto celda = celdaNumero(juego, QStringView(apuesta).mid(2 * j, 2)))
         marcado.marcas << MarcaLoto{MarcaLoto::Rejilla::Numeros, k, *celda, signo};
-      } else if (juego.compruebaCifras) {
-        break;
-      }
-    }
   }
   return marcado;
+}
+
+AlcanceMarcado alcanceMarcado(const JuegoLoto& juego, QStringView apuesta) {
+  if (cierraBoleto(apuesta)) return {true, 0};
+  if (juego.compruebaCifras)
+    for (int j = 0; j < juego.nnumeros; ++j)
+      if (!celdaNumero(juego, apuesta.mid(2 * j, 2))) return {false, j};
+  return {false, juego.nnumeros};
 }
 
 double valorExtra(const JuegoLoto& juego, const QString& texto) {

@@ -43,6 +43,16 @@ struct MarcadoLoto {
 // Everything else is written `signo`.
 MarcadoLoto marcaBoleto(const JuegoLoto& juego, const QString& texto, int nBole, const QString& signo);
 
+// How far the marking of one bet (its 14 characters) gets: whether the bet
+// ends the ticket's marking (as above), and otherwise how many of its number
+// fields the marking reaches: all of them, or those before the field that
+// ends the bet.
+struct AlcanceMarcado {
+  bool cierraBoleto;
+  int campos;
+};
+AlcanceMarcado alcanceMarcado(const JuegoLoto& juego, QStringView apuesta);
+
 // The extra box value R of the ticket box: the 4 characters from position 11
 // (Euromillones), the 2 from 11 (El Gordo) or the 2 from 13 (Bonoloto, La
 // Primitiva), as a number; below 1 it is 0.

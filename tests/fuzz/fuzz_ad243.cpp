@@ -7,6 +7,7 @@
 #include "app/platform/numbers.h"
 #include "app/platform/runtime_error.h"
 #include "quiniela/archivo_ad243.h"
+#include "quiniela/comprobacion_quiniela.h"
 #include "tests/fuzz/fuzz_support.h"
 
 namespace {
@@ -28,6 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const qint32 registros = qint32(size / ArchivoAD243::longitudRegistro);
     fuzzCheck(alAbrir.nboletos == qMax(registros - 1, 0) && alAbrir.napuestas == 8 * alAbrir.nboletos,
               "AD243: one ticket per whole record after the header");
+    compruebaInforme(*comprobarQuiniela(1, ruta, QStringLiteral("AD243"), {}), alAbrir.napuestas);
 
     const BoletoLeido primero = archivo.boleto(1);
     compruebaBoleto(primero.boleto);

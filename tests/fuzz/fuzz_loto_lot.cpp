@@ -3,6 +3,7 @@
 #include <set>
 
 #include "app/platform/runtime_error.h"
+#include "loto/files/comprobacion_loto.h"
 #include "loto/files/desarrollo_loto.h"
 #include "tests/fuzz/fuzz_loto.h"
 #include "tests/fuzz/fuzz_support.h"
@@ -16,6 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzzCheck(napuestas == qMax<qint64>(0, (qint64(entrada.archivo.size()) + 1) / 7 - 1),
               "lotto binary: 7 bytes a bet after the header");
     const qint16 nBole = entrada.nBole;
+    compruebaInforme(*comprobarLoto(*entrada.juego, 1, ruta, QStringLiteral("AB000020.LOT"), nBole, {}),
+                     napuestas);
     const qint32 ultimo = boletosLoto(napuestas, nBole);
     for (const qint32 t : std::set<qint32>{1, ultimo, ultimo + 1}) {
       const QString texto = archivo->boleto(t, nBole);

@@ -5,6 +5,7 @@
 
 #include "app/platform/delimited.h"
 #include "app/platform/runtime_error.h"
+#include "loto/files/comprobacion_loto.h"
 #include "loto/files/desarrollo_loto.h"
 #include "tests/fuzz/fuzz_loto.h"
 #include "tests/fuzz/fuzz_support.h"
@@ -19,6 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const qint32 napuestas = archivo->napuestas();
     fuzzCheck(napuestas == campos.size(), "lotto text: one bet per field");
     const qint16 nBole = entrada.nBole;
+    compruebaInforme(*comprobarLoto(*entrada.juego, 2, ruta, QStringLiteral("AB000017.TXT"), nBole, {}),
+                     napuestas);
     const qint32 ultimo = boletosLoto(napuestas, nBole);
     for (const qint32 t : std::set<qint32>{1, ultimo, ultimo + 1}) {
       const QString texto = archivo->boleto(t, nBole);

@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/comprobacion/informe_comprobacion.h"
+
 QString fuzzFolder() {
   static const QTemporaryDir folder(
       (QFileInfo(QStringLiteral("/dev/shm")).isWritable() ? QStringLiteral("/dev/shm") : QDir::tempPath()) +
@@ -37,4 +39,12 @@ void fuzzCheck(bool ok, const char* what) {
 
 bool FuzzAttributes::exists(const QString& path) const {
   return SystemFileAttributes().exists(path);
+}
+
+void compruebaInforme(const InformeComprobacion& informe, qint64 apuestas) {
+  fuzzCheck(informe.apuestas() == apuestas, "check: the bets the opening counts");
+  for (qint64 i = 0; i < informe.problemas(); ++i)
+    fuzzCheck(informe.boletoDe(i) >= 1 && informe.boletoDe(i) <= informe.boletos(),
+              "check: every problem is of a bet of the file");
+  informe.texto();
 }

@@ -23,6 +23,12 @@ QString fuzzFile(const QString& name, const QByteArray& bytes);
 // A promise the reader broke: says which and aborts.
 void fuzzCheck(bool ok, const char* what);
 
+// The check of every bet of a file (Comprobar apuestas): it reads as many
+// bets as the opening counts, every problem is of one of them, and every
+// line of its report can be made.
+class InformeComprobacion;
+void compruebaInforme(const InformeComprobacion& informe, qint64 apuestas);
+
 // The calibration files without their attributes: they stay writable, and
 // each input costs no permission changes.
 class FuzzAttributes : public FileAttributes {

@@ -7,6 +7,7 @@
 #include "app/platform/numbers.h"
 #include "app/platform/runtime_error.h"
 #include "quiniela/archivo_texto_quiniela.h"
+#include "quiniela/comprobacion_quiniela.h"
 #include "tests/fuzz/fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -20,6 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const RecuentoQuiniela recuento = archivo.recuento();
     fuzzCheck(recuento.napuestas == campos.size(), "text file: one bet per field");
     fuzzCheck(recuento.nboletos == boletosPara(recuento.napuestas), "text file: 8 bets a ticket");
+    compruebaInforme(*comprobarQuiniela(2, ruta, nombre, {}), campos.size());
     const qint32 ultimo = recuento.nboletos;
     for (const qint32 t : std::set<qint32>{1, ultimo, ultimo + 1}) {
       const BoletoLeido leido = archivo.boleto(t);

@@ -11,6 +11,7 @@
 #include "help/ayuda.h"
 #include "tests/loto_window/ventana_lo.h"
 #include "tests/quiniela_window/ventana_qp.h"
+#include "tests/support/ventana_informe.h"
 
 namespace {
 
@@ -37,7 +38,8 @@ TEST_F(Teclado, MenuAccessKeysWinOverButtonsAndTheButtonsKeepTheirOwnWhereNobody
   QStringList menus;
   for (QAction* a : w->menuBar()->actions()) menus << a->text();
   EXPECT_EQ(menus, QStringList({"&Abrir archivo", "&Configurar", "&Imprime Boletos", "&Repite Tiqueron ",
-                                "&Problemas Impr", "A&yuda", "&Hoja de prueba"}));
+                                "&Problemas Impr", "A&yuda", "&Hoja de prueba",
+                                "Co&mprobar apuestas"}));
 
   QTest::keyClick(w.get(), Qt::Key_I, Qt::AltModifier);  // a run of five from ticket 1
   EXPECT_EQ(impresora.documents().size(), 5);
@@ -50,6 +52,7 @@ TEST_F(Teclado, MenuAccessKeysWinOverButtonsAndTheButtonsKeepTheirOwnWhereNobody
   EXPECT_TRUE(w->Frame2->isVisible());
   QTest::keyClick(w.get(), Qt::Key_H, Qt::AltModifier);  // &Hoja de prueba
   EXPECT_EQ(impresora.documents().size(), 7);
+  EXPECT_TRUE(conInforme([&] { QTest::keyClick(w.get(), Qt::Key_M, Qt::AltModifier); }));  // Co&mprobar apuestas
 }
 
 TEST_F(Teclado, EnterPressesOnlyTheFocusedButtonAndAppliesTheCalibrationInItsBoxes) {

@@ -48,7 +48,8 @@ TEST_F(TextosLo, TitleMenusAndCaptions) {
   QStringList menus;
   for (QAction* a : w->menuBar()->actions()) menus << a->text();
   EXPECT_EQ(menus, QStringList({"&Configurar", "&Imprimir Bo+5", "&Repetir Bo ", "Abrir File?  ", "Info Imp ",
-                                "Fin Impr", "A&yuda", "&Salir", "&Hoja de prueba"}));
+                                "Fin Impr", "A&yuda", "&Salir", "&Hoja de prueba",
+                                "Co&mprobar apuestas"}));
   QStringList botones;
   for (QPushButton* b : {w->Command14, w->Command5, w->Command6, w->Command7, w->Command8, w->Command9,
                          w->Command11, w->Command10, w->Command12, w->Command13})

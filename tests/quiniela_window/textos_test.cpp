@@ -34,7 +34,8 @@ TEST_F(TextosQp, TitleMenusInstructionsAndTheTwoInformationBoxes) {
   QStringList menus;
   for (QAction* a : w->menuBar()->actions()) menus << a->text();
   EXPECT_EQ(menus, QStringList({"&Abrir archivo", "&Configurar", "&Imprime Boletos", "&Repite Tiqueron ",
-                                "&Problemas Impr", "A&yuda", "&Hoja de prueba"}));
+                                "&Problemas Impr", "A&yuda", "&Hoja de prueba",
+                                "Co&mprobar apuestas"}));
   EXPECT_EQ(w->Label14->text(),
             "\n\n      IMPRESIÓN DE BOLETOS QUINIELÍSTICOS\n"
             "    COLOQUE EL BOLETO EN LA IMPRESORA DE CABEZA \n"

@@ -7,6 +7,8 @@
 #include <QRandomGenerator>
 #include <ostream>
 
+#include "app/desarrollo/lector_campos.h"
+#include "app/platform/ansi.h"
 #include "app/platform/delimited.h"
 #include "tests/support/error_number.h"
 #include "tests/support/temp_folder.h"
@@ -18,7 +20,6 @@ class ArchivoCamposPrueba {
     return ArchivoCampos(ruta, bloqueLectura);
   }
 };
-
 
 namespace {
 
@@ -70,6 +71,31 @@ TEST(ArchivoCampos, CountsAndReadsAsReadingFromTheStartWhereverTheReadBlocksCutT
       }
     }
   }
+}
+
+// The check reads every field once, with the line it starts on: the same
+// fields as reading from the start, and the line ends before each one.
+TEST(LectorCampos, GivesTheFieldsOfReadingFromTheStartAndTheLineEachStartsOn) {
+  TempFolder carpeta;
+  QRandomGenerator azar(15);
+  for (int caso = 0; caso < 60; ++caso) {
+    const QByteArray datos = datosVariados(azar) + (caso % 2 ? "\r" : "\"x\r\n\"");
+    carpeta.write("AB000001.TXT", datos);
+    QStringList esperados;
+    for (DelimitedReader lector(datos); !lector.atEnd();) {
+      const QByteArray antes = datos.left(lector.position());
+      const qint64 linea = 1 + antes.count('\n') + antes.count('\r') - antes.count("\r\n");
+      esperados << QString::number(linea) + ":" + lector.next();
+    }
+    for (qsizetype bloque : {1, 2, 5, 64, 1 << 20}) {
+      LectorCampos lector(carpeta.file("AB000001.TXT"), bloque);
+      QStringList leidos;
+      for (CampoLeido campo; lector.siguiente(campo);)
+        leidos << QString::number(campo.linea) + ":" + decodeAnsi(QByteArray(campo.datos, campo.longitud));
+      ASSERT_EQ(leidos, esperados) << visible(datos) << ", block " << bloque;
+    }
+  }
+  EXPECT_EQ(errorNumberOf([&] { LectorCampos(carpeta.file("AB000002.TXT")); }), ErrorNumber::FileNotFound);
 }
 
 TEST(ArchivoCampos, KeepsHalfAByteAFieldAndWidePositionsAbove4GiB) {
