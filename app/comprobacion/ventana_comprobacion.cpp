@@ -12,6 +12,8 @@
 #include <memory>
 #include <new>
 
+#include "app/canvas/eventos_raton.h"
+#include "app/canvas/safe_handler.h"
 #include "app/platform/ansi.h"
 #include "app/platform/dialogs.h"
 #include "app/platform/files.h"
@@ -81,10 +83,12 @@ VentanaComprobacion::VentanaComprobacion(const Platform& platform, const QString
   columna->addLayout(botones);
   resize(760, informe.problemas() > 0 ? 520 : 120);
 
-  connect(Command1, &QPushButton::clicked, this, &VentanaComprobacion::Command1_Click);
-  connect(List1, &QListWidget::itemDoubleClicked, this, &VentanaComprobacion::Command1_Click);
-  connect(Command2, &QPushButton::clicked, this, &VentanaComprobacion::Command2_Click);
-  connect(Command3, &QPushButton::clicked, this, &VentanaComprobacion::Command3_Click);
+  Dialogs& d = platform_.dialogs;
+  connectSafely(d, Command1, &QPushButton::clicked, this, &VentanaComprobacion::Command1_Click);
+  connectSafely(d, List1, &QListWidget::itemDoubleClicked, this, &VentanaComprobacion::Command1_Click);
+  (new EventosRaton(d, this))->alElegir(List1, [this] { Command1_Click(); });
+  connectSafely(d, Command2, &QPushButton::clicked, this, &VentanaComprobacion::Command2_Click);
+  connectSafely(d, Command3, &QPushButton::clicked, this, &VentanaComprobacion::Command3_Click);
   connect(Command4, &QPushButton::clicked, this, &QDialog::reject);
 }
 
