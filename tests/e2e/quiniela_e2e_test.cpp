@@ -2,61 +2,12 @@
 // one page a ticket, every mark at its box, nothing but marks and the
 // reference texts.
 #include <QAction>
-#include <QLineF>
 #include <QPushButton>
 
 #include "app/boletos.h"
 #include "quiniela/boletoqp.h"
+#include "tests/e2e/papel.h"
 #include "tests/e2e/programa_real.h"
-#include "tests/support/tinta_centrada.h"
-
-namespace {
-
-// The La Quiniela form in the grid frame, in twips: 8 columns of 3 rows by
-// 14 boxes of 290, and the Pleno al 15's two columns of 4 rows, 310 wide.
-const QRectF kColumnas[8] = {{330, 260, 4035, 630},  {315, 900, 4050, 645},  {315, 1535, 4050, 645},
-                             {315, 2175, 4050, 645}, {330, 2810, 4050, 645}, {315, 3455, 4050, 645},
-                             {315, 4085, 4050, 645}, {330, 4725, 4050, 660}};
-const QRectF kPlenos[2] = {{60, 1710, 285, 885}, {30, 4500, 285, 885}};
-
-// A new configqp.cfg: margin 3100, the grid frame 30 twips left of it and 2085 down.
-constexpr double kMargen = 3100, kInicioX = -30, kInicioY = 2085;
-
-struct Marca {
-  QRect caja;      // where its ink may lie: the box cut by its grid
-  QPointF centro;  // the whole box's centre
-};
-
-// Ticket t of an AD243: its record's 112 signs and the two Pleno al 15 signs.
-QString registro(const QByteArray& ad243, int t) {
-  return QString::fromLatin1(ad243.mid(124 * t + 10, 114));
-}
-
-QVector<Marca> marcasDe(const QString& signos) {
-  const QPointF marco(kMargen + kInicioX, kInicioY);
-  QVector<Marca> marcas;
-  for (int i = 0; i < 114; ++i) {
-    const bool pleno = i >= 112;
-    const QRectF rejilla = (pleno ? kPlenos[i - 112] : kColumnas[i / 14]).translated(marco);
-    const int filas = pleno ? 4 : 3;
-    const int fila = int((pleno ? QStringLiteral("012M") : QStringLiteral("1X2")).indexOf(signos[i]));
-    // Match 1 is the rightmost box of its column.
-    const QRectF caja =
-        pleno ? QRectF(rejilla.left(), rejilla.top() + fila * rejilla.height() / filas, 310,
-                       rejilla.height() / filas)
-              : QRectF(rejilla.left() + (13 - i % 14) * 290.0,
-                       rejilla.top() + fila * rejilla.height() / filas, 290, rejilla.height() / filas);
-    marcas.append({caja.intersected(rejilla).toAlignedRect(), caja.center()});
-  }
-  return marcas;
-}
-
-// A reference text drawn from its pen position: where its glyphs may lie.
-QRect areaTexto(double x, double y, const QString& texto) {
-  return QRectF(x - 30, y - 10, 140.0 * texto.size() + 40, 210).toAlignedRect();
-}
-
-}  // namespace
 
 TEST_F(ProgramaReal, TheFootballPoolsRunPrintsEveryTicketOfTheSampleWithItsMarksInTheirBoxes) {
   const QByteArray ad243 = carpeta.read("AD243");
@@ -74,25 +25,6 @@ TEST_F(ProgramaReal, TheFootballPoolsRunPrintsEveryTicketOfTheSampleWithItsMarks
 
   for (int t = 1; t <= boletos; ++t) {
     SCOPED_TRACE(testing::Message() << "ticket " << t);
-    const QString& pdf = paginas[t - 1];
-    EXPECT_EQ(pdfPageCount(pdf), 1);
-    const QVector<Marca> marcas = marcasDe(registro(ad243, t));
-    const double derecha = kMargen + 4820 + kInicioX;
-    const QVector<QRect> textos = {areaTexto(kMargen + 3600, 1900, "AD243...."),
-                                   areaTexto(derecha, 3600, "J07"),
-                                   areaTexto(derecha, 4410, "40"),
-                                   areaTexto(derecha, 4610, QString::number(8 * t)),
-                                   areaTexto(derecha, 5010, "5"),
-                                   areaTexto(derecha, 5210, QString::number(t))};
-
-    // The marks in detail, the rest of the sheet coarsely.
-    tintaCentrada(tintaDeMarcas(pdf, marcas), marcas, kTolerancia);
-    if (HasFatalFailure()) return;
-    const PaginaEntera pagina(pdf);
-    ASSERT_TRUE(pagina.leida());
-    for (const QRect& r : textos) EXPECT_TRUE(pagina.tintaEn(r)) << "no text at " << r.x() << ", " << r.y();
-    QVector<QRect> permitidas = textos;
-    for (const Marca& m : marcas) permitidas << m.caja;
-    sinTintaFuera(pagina, permitidas);
+    esBoletoQuiniela(paginas[t - 1], ad243, t);
   }
 }

@@ -1,13 +1,19 @@
 #include "tests/support/pdf_reader.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
-// What one of poppler's tools wrote; a failure is told on the test's output and gives nothing.
-static QByteArray run(const QString& program, const QStringList& arguments) {
+// What one of poppler's tools wrote, run in `folder`; a failure is told on
+// the test's output and gives nothing. Paths are given relative to that
+// folder: under Wine the tool is the build machine's own program, which
+// knows no drive letters.
+static QByteArray run(const QString& program, const QStringList& arguments, const QString& folder) {
   QProcess tool;
+  tool.setWorkingDirectory(folder);
   tool.start(program, arguments);
   if (tool.waitForFinished(120000) && tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0)
     return tool.readAllStandardOutput();
@@ -15,9 +21,15 @@ static QByteArray run(const QString& program, const QStringList& arguments) {
   return QByteArray();
 }
 
+// pdftotext's output on `pdfPath`.
+static QByteArray text(const QString& option, const QString& pdfPath) {
+  const QFileInfo pdf(pdfPath);
+  return run("pdftotext", {option, pdf.fileName(), "-"}, pdf.absolutePath());
+}
+
 QVector<PdfWord> pdfWords(const QString& pdfPath) {
   QVector<PdfWord> words;
-  QXmlStreamReader xml(run("pdftotext", {"-bbox", pdfPath, "-"}));
+  QXmlStreamReader xml(text("-bbox", pdfPath));
   int page = 0;
   while (!xml.atEnd()) {
     if (xml.readNext() != QXmlStreamReader::StartElement) continue;
@@ -32,18 +44,19 @@ QVector<PdfWord> pdfWords(const QString& pdfPath) {
   return words;
 }
 
-QString pdfText(const QString& pdf) { return QString::fromUtf8(run("pdftotext", {"-layout", pdf, "-"})); }
+QString pdfText(const QString& pdf) { return QString::fromUtf8(text("-layout", pdf)); }
 
 QImage renderPdfPage(const QString& pdfPath, int page, const QRect& twips) {
   QTemporaryDir dir;
-  const QString prefix = dir.filePath("page"), number = QString::number(page);
+  const QString number = QString::number(page);
   QStringList arguments = {"-r", "1440", "-gray", "-f", number, "-l", number, "-singlefile"};
   if (!twips.isNull())
     arguments << "-x" << QString::number(twips.x()) << "-y" << QString::number(twips.y()) << "-W"
               << QString::number(twips.width()) << "-H" << QString::number(twips.height());
   // A plain grey map (PGM) is written and read far faster than a PNG.
-  run("pdftoppm", arguments << pdfPath << prefix);
-  QImageReader reader(prefix + ".pgm");
+  run("pdftoppm", arguments << QDir(dir.path()).relativeFilePath(QFileInfo(pdfPath).absoluteFilePath()) << "page",
+      dir.path());
+  QImageReader reader(dir.filePath("page.pgm"));
   reader.setAllocationLimit(0);  // a whole page is more than Qt's guard allows
   return reader.read().convertToFormat(QImage::Format_Grayscale8);
 }
