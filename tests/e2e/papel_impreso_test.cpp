@@ -1,8 +1,8 @@
-// The sheets Tiqueron.exe printed under Wine on this machine's default
-// printer (scripts/test-windows.sh), checked as the program's own prints
-// are. TIQUERON_PAPEL_WINE names their folder: quiniela-1.pdf to
-// quiniela-5.pdf, the football-pools run of the sample AD243, and
-// loto-<file>.pdf, the first ticket of each sample lotto file.
+// The sheets a program run by itself printed on this machine's default
+// printer (scripts/gui-check.sh: Tiqueron.exe under Wine, or a release),
+// checked as the tests' own prints are. TIQUERON_PAPEL names their folder:
+// quiniela-1.pdf to quiniela-5.pdf, the football-pools run of the sample
+// AD243, and loto-<file>.pdf, the first ticket of each sample lotto file.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -14,10 +14,10 @@
 
 namespace {
 
-class PapelWine : public ::testing::Test {
+class PapelImpreso : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (carpeta_.isEmpty()) GTEST_SKIP() << "TIQUERON_PAPEL_WINE names no folder of sheets printed under Wine";
+    if (carpeta_.isEmpty()) GTEST_SKIP() << "TIQUERON_PAPEL names no folder of sheets to check";
   }
   QString hoja(const QString& nombre) const {
     const QString pdf = QDir(carpeta_).filePath(nombre);
@@ -36,10 +36,10 @@ class PapelWine : public ::testing::Test {
   }
 
  private:
-  QString carpeta_ = qEnvironmentVariable("TIQUERON_PAPEL_WINE");
+  QString carpeta_ = qEnvironmentVariable("TIQUERON_PAPEL");
 };
 
-TEST_F(PapelWine, TheFootballPoolsRunHasEveryMarkInItsBox) {
+TEST_F(PapelImpreso, TheFootballPoolsRunHasEveryMarkInItsBox) {
   const QByteArray ad243 = datos("AD243");
   Desvios desvios;
   for (int t = 1; t <= 5; ++t) {
@@ -50,7 +50,7 @@ TEST_F(PapelWine, TheFootballPoolsRunHasEveryMarkInItsBox) {
   informa("football pools", desvios);
 }
 
-TEST_F(PapelWine, EachSampleLottoGameHasEveryMarkOfItsFirstTicketInItsBox) {
+TEST_F(PapelImpreso, EachSampleLottoGameHasEveryMarkOfItsFirstTicketInItsBox) {
   Desvios desvios;
   for (const CasoLoto& c : kCasosLoto) {
     SCOPED_TRACE(c.nombre);
