@@ -21,3 +21,14 @@ mkdir -p "$WINEPREFIX/unix-tools"
 for tool in pdftoppm pdftotext; do ln -sf "$(command -v $tool)" "$WINEPREFIX/unix-tools/$tool.exe"; done
 WINEPATH="$(winepath -w "$WINEPREFIX/unix-tools")"
 export WINEPATH
+# Qt's offscreen platform, which the test programs use, reads the fonts of one
+# folder on Windows rather than the system's: the same families the Linux
+# tests get from fontconfig.
+mkdir -p "$WINEPREFIX/offscreen-fonts"
+for family in "Liberation Sans" "Liberation Mono" "DejaVu Sans" "DejaVu Sans Mono"; do
+  fc-list -f '%{file}\n' ":family=$family" | while read -r font; do
+    ln -sf "$font" "$WINEPREFIX/offscreen-fonts/$(basename "$font")"
+  done
+done
+QT_QPA_FONTDIR="$(winepath -w "$WINEPREFIX/offscreen-fonts")"
+export QT_QPA_FONTDIR

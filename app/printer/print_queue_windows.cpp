@@ -6,6 +6,7 @@
 #include <winspool.h>
 
 #include <QPrinterInfo>
+#include <string>
 #include <vector>
 
 #include "app/printer/qt_printer.h"

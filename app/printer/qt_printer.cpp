@@ -7,6 +7,7 @@
 
 #include "app/canvas/twips.h"
 #include "app/platform/runtime_error.h"
+#include "app/printer/printer_text.h"
 
 namespace {
 
@@ -43,6 +44,7 @@ std::unique_ptr<QPrinter> QtPrinter::openDocument() {
   // would otherwise keep margins of its own (10 pt) inside it.
   printer->setFullPage(false);
   printer->setDocName(kPrintJobName);
+  setPrinterText(*printer);
   printer->setPageMargins(printer->pageLayout().minimumMargins(), printer->pageLayout().units());
   return printer;
 }
