@@ -19,15 +19,24 @@ mkdir -p "$dist"
 # file (a Windows resource or the Linux program's record section).
 product_version() {
   python3 - "$1" <<'PY'
-import sys
+import re, sys
 data = open(sys.argv[1], "rb").read()
 key = "ProductVersion\0".encode("utf-16-le")
-at = data.index(key) + len(key)
-at += (4 - at % 4) % 4
-end = at
-while data[end:end + 2] != b"\0\0":
-    end += 2
-print(data[at:end].decode("utf-16-le"))
+# The key is also a text of the program's own code; the record's entry is the
+# one holding a version. The record lies 32-bit aligned in the file.
+at = data.find(key)
+while at >= 0:
+    start = at + len(key)
+    start += (4 - start % 4) % 4
+    end = start
+    while end + 2 <= len(data) and data[end:end + 2] != b"\0\0":
+        end += 2
+    text = data[start:end].decode("utf-16-le", "replace")
+    if re.fullmatch(r"\d+\.\d+\.\d+", text):
+        print(text)
+        sys.exit(0)
+    at = data.find(key, at + 2)
+sys.exit("no version record in " + sys.argv[1])
 PY
 }
 
