@@ -66,12 +66,24 @@ key() {
   sleep 1
 }
 
-# The folder cups-pdf writes this user's sheets to, as its configuration says.
-pdf_dir=$(sed -n 's/^Out[[:space:]]\+//p' /etc/cups/cups-pdf.conf 2>/dev/null | head -n 1)
-pdf_dir=${pdf_dir:-'${HOME}/PDF'}
-pdf_dir=${pdf_dir//'${HOME}'/$(getent passwd "$(id -un)" | cut -d: -f6)}
-pdf_dir=${pdf_dir//'${USER}'/$(id -un)}
+# A PDF queue of its own, writing to a folder of its own: other test runs
+# print on the system's default queue meanwhile. It is the default printer of
+# the program run here only: of its Wine prefix, or through the HOME the Linux
+# program gets.
+queue=TiqueronPantalla
+pdf_dir="$(getent passwd "$(id -un)" | cut -d: -f6)/PDF-pantalla"
 mkdir -p "$pdf_dir"
+if ! lpstat -p "$queue" >/dev/null 2>&1; then
+  sed "s|^Out .*|Out $pdf_dir|" /etc/cups/cups-pdf.conf >/etc/cups/cups-pdf-pantalla.conf
+  /usr/sbin/lpadmin -p "$queue" -v cups-pdf:/pantalla -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd -E
+fi
+program_home="$out/home"
+mkdir -p "$program_home/.cups"
+echo "Default $queue" >"$program_home/.cups/lpoptions"
+if [ ${#runner[@]} -gt 0 ]; then
+  wine reg add 'HKCU\Software\Microsoft\Windows NT\CurrentVersion\Windows' /v Device /t REG_SZ \
+    /d "$queue,WINEPS.DRV,LPT1:" /f >/dev/null 2>&1
+fi
 # Moves the next $1 sheets to reach the queue's folder after the list $2 to
 # $papel, named $3-1.pdf, $3-2.pdf… in the order they were printed (or $3.pdf
 # for one); waits up to 90 s.
@@ -79,7 +91,7 @@ collect() {
   local count=$1 before=$2 name=$3 found=()
   for _ in $(seq 180); do
     mapfile -t found < <(ls -tr "$pdf_dir"/*.pdf 2>/dev/null | grep -vxF -f <(echo "$before") || true)
-    [ ${#found[@]} -ge "$count" ] && [ -z "$(lpstat -o 2>/dev/null)" ] && break
+    [ ${#found[@]} -ge "$count" ] && [ -z "$(lpstat -o "$queue" 2>/dev/null)" ] && break
     sleep 0.5
   done
   [ ${#found[@]} -eq "$count" ] || { fail "$name: ${#found[@]} sheets printed, $count expected"; return 0; }
@@ -101,7 +113,7 @@ start() {
   for f in "$folder"/A???????.TXT "$folder"/*.LOT; do
     [ "$(basename "$f")" = "${2:-}" ] || rm -f "$f"
   done
-  (cd "$folder" && exec "${runner[@]}" "./$program" >"$folder.log" 2>&1) &
+  (cd "$folder" && HOME="$program_home" exec "${runner[@]}" "./$program" >"$folder.log" 2>&1) &
   echo $! >"$out/running.pid"
   window "TIQUERON  Imprime Boletos"
 }

@@ -28,10 +28,13 @@ folder="$user_home/Descargas/Tiqueron-$version-linux-x86_64"
 # Every library found, each from a runtime package (none from a -dev one).
 missing=$(ldd "$folder/Tiqueron" | grep "not found" || true)
 [ -z "$missing" ] || fail "libraries not found: $missing"
-packages=$(ldd "$folder/Tiqueron" | awk '/=> \//{print $3}' | xargs -r realpath | xargs -r dpkg -S 2>/dev/null |
-  cut -d: -f1 | sort -u)
+# The package of each library (Debian lists some under /lib, not /usr/lib).
+packages=$(for lib in $(ldd "$folder/Tiqueron" | awk '/=> \//{print $3}'); do
+  dpkg -S "$lib" 2>/dev/null || dpkg -S "$(realpath "$lib")" 2>/dev/null || dpkg -S "${lib#/usr}" 2>/dev/null ||
+    echo "unknown: $lib"
+done | cut -d: -f1 | sort -u)
 echo "libraries from: $(echo $packages)"
-grep -q -- '-dev$' <<<"$packages" && fail "a library comes from a development package"
+grep -q -- '-dev$\|^unknown' <<<"$packages" && fail "a library comes from a development package or none"
 HOME="$user_home" XDG_DATA_HOME= sh "$folder/instalar.sh"
 entry="$user_home/.local/share/applications/tiqueron.desktop"
 [ -f "$entry" ] && grep -qx "Exec=\"$folder/Tiqueron\"" "$entry" || fail "instalar.sh made no menu entry for $folder"
