@@ -1,5 +1,5 @@
 #pragma once
-// How text reaches the printer on this platform.
+// How text reaches the system's printer on this platform.
 class QPrinter;
 
 void setPrinterText(QPrinter& printer);

@@ -44,7 +44,6 @@ std::unique_ptr<QPrinter> QtPrinter::openDocument() {
   // would otherwise keep margins of its own (10 pt) inside it.
   printer->setFullPage(false);
   printer->setDocName(kPrintJobName);
-  setPrinterText(*printer);
   printer->setPageMargins(printer->pageLayout().minimumMargins(), printer->pageLayout().units());
   return printer;
 }
@@ -132,5 +131,6 @@ std::unique_ptr<QPrinter> SystemPrinter::newDocument() {
   if (info.isNull()) return nullptr;
   auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
   if (!printer->isValid()) return nullptr;
+  setPrinterText(*printer);
   return printer;
 }
