@@ -18,6 +18,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-windows"
 exe="$build/Tiqueron.exe"
 [ -f "$exe" ] || { echo "no $exe: run scripts/build-windows.sh first" >&2; exit 1; }
+# The Linux packages too: the sheets are checked by a test program of this machine.
+bash "$root/scripts/install-deps.sh"
 bash "$root/scripts/install-windows-deps.sh"
 run="$build/wine-run"
 rm -rf "$run"
@@ -34,7 +36,7 @@ echo "== Test programs under Wine"
 mkdir -p "$run/results"
 export GTEST_OUTPUT="xml:$(winepath -w "$run/results")\\"
 status=0
-ctest --test-dir "$build" --output-on-failure -j1 --timeout 900 || status=1
+ctest --test-dir "$build" --output-on-failure -j2 --timeout 900 || status=1
 unset GTEST_OUTPUT
 python3 - "$run/results" <<'PY'
 import glob, sys, xml.etree.ElementTree as ET
