@@ -10,6 +10,7 @@
 #include <QPrinterInfo>
 
 #include "app/platform/file_attributes.h"
+#include "app/platform/runtime_error.h"
 #include "app/printer/qt_printer.h"
 #include "app/program_folder.h"
 #include "tests/support/temp_folder.h"
