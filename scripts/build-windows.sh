@@ -25,10 +25,13 @@ cmake --build "$build" -j"${TIQUERON_JOBS:-2}"
 exe="$build/Tiqueron.exe"
 # Only the system's own DLLs: nothing to ship beside the program.
 foreign=$(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^\s*DLL Name: //p' |
-  grep -viE '^(kernel32|user32|gdi32|comdlg32|advapi32|shell32|ole32|oleaut32|uuid|winmm|ws2_32|imm32|dwmapi|uxtheme|version|winspool|shlwapi|setupapi|netapi32|userenv|wtsapi32|mpr|d3d9|d3d11|dxgi|dxguid|opengl32|msvcrt|authz|crypt32|bcrypt|secur32|shcore|comctl32|rpcrt4|ntdll|usp10|gdiplus|api-ms-win-[a-z0-9-]+)\.dll$' || true)
+  grep -viE '^(kernel32|user32|gdi32|dwrite|comdlg32|advapi32|shell32|ole32|oleaut32|uuid|winmm|ws2_32|imm32|dwmapi|uxtheme|version|winspool|shlwapi|setupapi|netapi32|userenv|wtsapi32|mpr|d3d9|d3d11|dxgi|dxguid|opengl32|msvcrt|authz|crypt32|bcrypt|secur32|shcore|comctl32|rpcrt4|ntdll|usp10|gdiplus|api-ms-win-[a-z0-9-]+)\.dll$|^winspool\.drv$' || true)
 if [ -n "$foreign" ]; then
   echo "Tiqueron.exe needs DLLs that Windows does not have: $foreign" >&2
   exit 1
 fi
 echo "Qt 6.4.2 for Windows: $(cat "$qt/built-in.txt" 2>/dev/null || echo 'build time not recorded')"
-echo "Tiqueron.exe: $(stat -c %s "$exe") bytes ($(du -h "$exe" | cut -f1)); stripped: $(x86_64-w64-mingw32-strip -o - "$exe" | wc -c) bytes"
+stripped=$(mktemp)
+x86_64-w64-mingw32-strip -o "$stripped" "$exe"
+echo "Tiqueron.exe: $(stat -c %s "$exe") bytes, $(stat -c %s "$stripped") stripped"
+rm -f "$stripped"
