@@ -1,19 +1,16 @@
 #include "tests/support/pdf_reader.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QImageReader>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
-// What one of poppler's tools wrote, run in `folder`; a failure is told on
-// the test's output and gives nothing. Paths are given relative to that
-// folder: under Wine the tool is the build machine's own program, which
-// knows no drive letters.
-static QByteArray run(const QString& program, const QStringList& arguments, const QString& folder) {
+#include "tests/support/tool_path.h"
+
+// What one of poppler's tools wrote; a failure is told on the test's output
+// and gives nothing.
+static QByteArray run(const QString& program, const QStringList& arguments) {
   QProcess tool;
-  tool.setWorkingDirectory(folder);
   tool.start(program, arguments);
   if (tool.waitForFinished(120000) && tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0)
     return tool.readAllStandardOutput();
@@ -23,8 +20,7 @@ static QByteArray run(const QString& program, const QStringList& arguments, cons
 
 // pdftotext's output on `pdfPath`.
 static QByteArray text(const QString& option, const QString& pdfPath) {
-  const QFileInfo pdf(pdfPath);
-  return run("pdftotext", {option, pdf.fileName(), "-"}, pdf.absolutePath());
+  return run("pdftotext", {option, toolPath(pdfPath), "-"});
 }
 
 QVector<PdfWord> pdfWords(const QString& pdfPath) {
@@ -54,8 +50,7 @@ QImage renderPdfPage(const QString& pdfPath, int page, const QRect& twips) {
     arguments << "-x" << QString::number(twips.x()) << "-y" << QString::number(twips.y()) << "-W"
               << QString::number(twips.width()) << "-H" << QString::number(twips.height());
   // A plain grey map (PGM) is written and read far faster than a PNG.
-  run("pdftoppm", arguments << QDir(dir.path()).relativeFilePath(QFileInfo(pdfPath).absoluteFilePath()) << "page",
-      dir.path());
+  run("pdftoppm", arguments << toolPath(pdfPath) << toolPath(dir.path()) + "/page");
   QImageReader reader(dir.filePath("page.pgm"));
   reader.setAllocationLimit(0);  // a whole page is more than Qt's guard allows
   return reader.read().convertToFormat(QImage::Format_Grayscale8);
