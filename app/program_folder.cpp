@@ -1,6 +1,5 @@
 #include "app/program_folder.h"
 
-#include <QCoreApplication>
 #include <QDir>
 
 QString programFolder(const QString& applicationDir, bool caseInsensitiveFileSystem) {
@@ -8,13 +7,4 @@ QString programFolder(const QString& applicationDir, bool caseInsensitiveFileSys
   while (folder.size() > 1 && folder.endsWith(QDir::separator())) folder.chop(1);
   if (!folder.endsWith(QDir::separator())) folder += QDir::separator();
   return caseInsensitiveFileSystem ? folder.toUpper() : folder;
-}
-
-QString runningProgramFolder() {
-#ifdef Q_OS_WIN
-  constexpr bool caseInsensitive = true;
-#else
-  constexpr bool caseInsensitive = false;
-#endif
-  return programFolder(QCoreApplication::applicationDirPath(), caseInsensitive);
 }

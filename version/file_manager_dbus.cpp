@@ -7,7 +7,7 @@
 #include <QStringList>
 #include <QUrl>
 
-#include "version/show_properties_dialog.h"
+#include "version/file_manager_dbus.h"
 
 namespace {
 

@@ -1,41 +1,36 @@
 #include "version/file_version_info.h"
 
-#include <QDir>
 #include <optional>
 #include <string>
 
-#include "version/version_record_file.h"
+#include "version/version_library.h"
+#include "version/version_record.h"
 
 namespace {
 
-// The full path is made in a buffer of 260 characters, its terminating zero
-// included.
-constexpr qsizetype fullPathBuffer = 260;
-
-QString fullPathName(const QString& name) {
-  if (name.isEmpty()) return {};
-  const QString full = QDir::toNativeSeparators(QDir::cleanPath(QDir::current().absoluteFilePath(name)));
-  return full.size() < fullPathBuffer ? full : QString();
-}
-
-void readString(const VersionRecord& record, const std::string& path, QString& field) {
-  const std::optional<VersionValue> value = queryVersionValue(record, path);
-  if (value && value->length() != 0) field = QString::fromStdU16String(versionText(*value));
+void readString(const VersionLibraryRecord& record, const std::string& path, QString& field) {
+  if (std::optional<QString> text = record.text(path)) field = std::move(*text);
 }
 
 }  // namespace
 
 void CFileVersionInfo::FullPathName(const QString& name) {
-  const QString full = fullPathName(name);
+  const QString full = versionFullPathName(name);
   if (full.isEmpty()) return;
   fullPath_ = full;
   Refresh();
 }
 
 void CFileVersionInfo::Refresh() {
-  const std::optional<TranslatedRecord> r = readTranslatedRecord(fullPath_);
-  if (!r) return;
-  readString(r->record, r->tablePath + "ProductVersion", productVersion_);
-  readString(r->record, r->tablePath + "FileVersion", fileVersion_);
-  readString(r->record, r->tablePath + "ProductName", productName_);
+  const std::optional<VersionLibraryRecord> record = VersionLibraryRecord::read(fullPath_);
+  if (!record) return;
+  const std::optional<QByteArray> translations = record->value("\\VarFileInfo\\Translation");
+  if (!translations) return;
+  const std::string translation = translationKey(
+      {reinterpret_cast<const std::uint8_t*>(translations->constData()), std::size_t(translations->size())});
+  if (translation.empty()) return;
+  const std::string table = "\\StringFileInfo\\" + translation + "\\";
+  readString(*record, table + "ProductVersion", productVersion_);
+  readString(*record, table + "FileVersion", fileVersion_);
+  readString(*record, table + "ProductName", productName_);
 }

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
+#include "app/canvas/control_font.h"
 #include "app/canvas/control_painter.h"
 #include "app/canvas/twip_geometry.h"
 #include "app/canvas/window_keys.h"
@@ -42,13 +43,7 @@ TwipWindow::TwipWindow(QWidget* parent) : QDialog(parent), client_(new CanvasAre
 QFont TwipWindow::controlFont() {
   QFont font(QStringLiteral("MS Sans Serif"));
   font.setStyleHint(QFont::SansSerif);
-#ifdef Q_OS_WIN
-  font.setPointSizeF(8.25);
-#else
-  // The layouts were made for MS Sans Serif 8; the family that stands in for
-  // it elsewhere is wider, and a smaller size keeps captions inside their boxes.
-  font.setPointSizeF(7);
-#endif
+  font.setPointSizeF(controlFontPoints());
   return font;
 }
 

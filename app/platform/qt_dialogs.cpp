@@ -2,16 +2,17 @@
 
 #include <QApplication>
 #include <QInputDialog>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTranslator>
 
+#include "app/platform/translations.h"
+
 void installSpanishTranslation(QCoreApplication& app) {
   auto* translator = new QTranslator(&app);
   if (translator->load(QLocale(QLocale::Spanish, QLocale::Spain), QStringLiteral("qtbase"),
-                       QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+                       QStringLiteral("_"), qtTranslationsFolder()))
     app.installTranslator(translator);
 }
 

@@ -7,6 +7,7 @@
 
 #include "app/canvas/twips.h"
 #include "app/platform/runtime_error.h"
+#include "app/printer/printer_text.h"
 
 namespace {
 
@@ -130,5 +131,6 @@ std::unique_ptr<QPrinter> SystemPrinter::newDocument() {
   if (info.isNull()) return nullptr;
   auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
   if (!printer->isValid()) return nullptr;
+  setPrinterText(*printer);
   return printer;
 }

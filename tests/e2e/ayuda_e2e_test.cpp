@@ -10,6 +10,7 @@
 
 #include "app/boletos.h"
 #include "help/ayuda.h"
+#include "tests/e2e/papel.h"
 #include "tests/e2e/programa_real.h"
 
 TEST_F(ProgramaReal, TheHelpSelectionPrintsItsLinesOnePageFromTheTop) {

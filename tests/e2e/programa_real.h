@@ -21,9 +21,6 @@
 #include "tests/support/scripted_dialogs.h"
 #include "tests/support/temp_folder.h"
 
-// How far a mark's ink centre may lie from its box's centre.
-constexpr double kTolerancia = 0.3 * kTwipsPerMm;
-
 class ProgramaReal : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -88,12 +85,3 @@ class ProgramaReal : public ::testing::Test {
   QStringList antes_;
   QStringList impresas_;
 };
-
-// Nothing on the sheet but inside `permitidas`: no grid line, ruler, border,
-// panel or button of the screen.
-inline void sinTintaFuera(const PaginaEntera& pagina, const QVector<QRect>& permitidas) {
-  const QVector<QRect> fuera = pagina.tintaFuera(permitidas);
-  for (qsizetype i = 0; i < std::min<qsizetype>(fuera.size(), 5); ++i)
-    ADD_FAILURE() << "ink on the sheet at " << fuera[i].x() << ", " << fuera[i].y() << " twips";
-  EXPECT_EQ(fuera.size(), 0) << "pixels of ink where the ticket has nothing to print";
-}

@@ -5,7 +5,10 @@
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
-// What one of poppler's tools wrote; a failure is told on the test's output and gives nothing.
+#include "tests/support/tool_path.h"
+
+// What one of poppler's tools wrote; a failure is told on the test's output
+// and gives nothing.
 static QByteArray run(const QString& program, const QStringList& arguments) {
   QProcess tool;
   tool.start(program, arguments);
@@ -15,9 +18,14 @@ static QByteArray run(const QString& program, const QStringList& arguments) {
   return QByteArray();
 }
 
+// pdftotext's output on `pdfPath`.
+static QByteArray text(const QString& option, const QString& pdfPath) {
+  return run("pdftotext", {option, toolPath(pdfPath), "-"});
+}
+
 QVector<PdfWord> pdfWords(const QString& pdfPath) {
   QVector<PdfWord> words;
-  QXmlStreamReader xml(run("pdftotext", {"-bbox", pdfPath, "-"}));
+  QXmlStreamReader xml(text("-bbox", pdfPath));
   int page = 0;
   while (!xml.atEnd()) {
     if (xml.readNext() != QXmlStreamReader::StartElement) continue;
@@ -32,18 +40,18 @@ QVector<PdfWord> pdfWords(const QString& pdfPath) {
   return words;
 }
 
-QString pdfText(const QString& pdf) { return QString::fromUtf8(run("pdftotext", {"-layout", pdf, "-"})); }
+QString pdfText(const QString& pdf) { return QString::fromUtf8(text("-layout", pdf)); }
 
 QImage renderPdfPage(const QString& pdfPath, int page, const QRect& twips, int dpi) {
   QTemporaryDir dir;
-  const QString prefix = dir.filePath("page"), number = QString::number(page);
+  const QString number = QString::number(page);
   QStringList arguments = {"-r", QString::number(dpi), "-gray", "-f", number, "-l", number, "-singlefile"};
   if (!twips.isNull())
     arguments << "-x" << QString::number(twips.x()) << "-y" << QString::number(twips.y()) << "-W"
               << QString::number(twips.width()) << "-H" << QString::number(twips.height());
   // A plain grey map (PGM) is written and read far faster than a PNG.
-  run("pdftoppm", arguments << pdfPath << prefix);
-  QImageReader reader(prefix + ".pgm");
+  run("pdftoppm", arguments << toolPath(pdfPath) << toolPath(dir.path()) + "/page");
+  QImageReader reader(dir.filePath("page.pgm"));
   reader.setAllocationLimit(0);  // a whole page is more than Qt's guard allows
   return reader.read().convertToFormat(QImage::Format_Grayscale8);
 }

@@ -11,7 +11,7 @@
 #include <optional>
 
 #include "tests/support/temp_folder.h"
-#include "version/show_properties_dialog.h"
+#include "version/file_manager_dbus.h"
 
 namespace {
 

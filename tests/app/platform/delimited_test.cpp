@@ -12,6 +12,8 @@ namespace {
 
 TEST(Ansi, MatchesTheSystemConverterAndWritesAQuestionMarkForTheRest) {
   QStringDecoder reference("windows-1252");
+  // Windows' own table is the reference there (platform_windows tests).
+  if (!reference.isValid()) GTEST_SKIP() << "this Qt has no converter for windows-1252 (no ICU)";
   for (int b = 0; b < 256; ++b) {
     const QByteArray byte(1, char(b));
     EXPECT_EQ(decodeAnsi(byte), reference.decode(byte)) << b;

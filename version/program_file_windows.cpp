@@ -1,0 +1,5 @@
+#include "version/version_label.h"
+
+QString programFile(const QString& rutaPrograma) {
+  return rutaPrograma + QStringLiteral("Tiqueron.exe");
+}
