@@ -9,6 +9,7 @@
 #include "app/boletos.h"
 #include "loto/boletolo.h"
 #include "quiniela/boletoqp.h"
+#include "tests/e2e/papel.h"
 #include "tests/e2e/programa_real.h"
 #include "tests/support/formulario_quiniela.h"
 #include "tests/support/hoja_en_papel.h"

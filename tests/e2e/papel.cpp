@@ -6,6 +6,7 @@
 
 #include "tests/e2e/cola_pdf.h"
 #include "tests/support/formulario_loto.h"
+#include "tests/support/pagina_entera.h"
 #include "tests/support/pdf_reader.h"
 #include "tests/support/tinta_centrada.h"
 
