@@ -20,7 +20,7 @@ exe="$build/Tiqueron.exe"
 [ -f "$exe" ] || { echo "no $exe: run scripts/build-windows.sh first" >&2; exit 1; }
 # The Linux packages too: the sheets are checked by a test program of this machine.
 bash "$root/scripts/install-deps.sh"
-bash "$root/scripts/install-windows-deps.sh"
+bash "$root/scripts/install-deps.sh" --windows
 run="$build/wine-run"
 rm -rf "$run"
 mkdir -p "$run"

@@ -12,7 +12,7 @@ if [ -f "$prefix/lib/cmake/Qt6/qt.toolchain.cmake" ]; then
   exit 0
 fi
 
-bash "$root/scripts/install-windows-deps.sh"
+bash "$root/scripts/install-deps.sh" --windows
 sources=/etc/apt/sources.list.d/debian.sources
 if ! grep -q '^Types: deb-src' "$sources" 2>/dev/null; then
   printf '\nTypes: deb-src\nURIs: http://deb.debian.org/debian\nSuites: bookworm\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' >>"$sources"
