@@ -16,19 +16,28 @@ for pair in "Arial=Liberation Sans" "MS Sans Serif=Liberation Sans" "Courier New
   wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "${pair%%=*}" /t REG_SZ /d "${pair#*=}" /f \
     >/dev/null 2>&1
 done
-# Wine runs this machine's own programs when they carry a Windows name.
+# Wine runs this machine's own programs when they carry a Windows name: the
+# test programs run poppler's tools through this machine's shell.
 mkdir -p "$WINEPREFIX/unix-tools"
-for tool in pdftoppm pdftotext; do ln -sf "$(command -v $tool)" "$WINEPREFIX/unix-tools/$tool.exe"; done
+rm -f "$WINEPREFIX/unix-tools/"*.exe
+ln -sf "$(command -v sh)" "$WINEPREFIX/unix-tools/sh.exe"
 WINEPATH="$(winepath -w "$WINEPREFIX/unix-tools")"
 export WINEPATH
 # Qt's offscreen platform, which the test programs use, reads the fonts of one
-# folder on Windows rather than the system's: the same families the Linux
-# tests get from fontconfig.
+# folder on Windows rather than the system's. It gets the faces fontconfig
+# gives the Linux tests for the fonts the program names (the monospaced ones
+# as monospaced, as the program asks), and TIQUERON_FUENTES maps the names.
 mkdir -p "$WINEPREFIX/offscreen-fonts"
-for family in "Liberation Sans" "Liberation Mono" "DejaVu Sans" "DejaVu Sans Mono"; do
+TIQUERON_FUENTES=""
+for pattern in "Arial" "MS Sans Serif" "Courier New:spacing=100" "Lucida Console:spacing=100"; do
+  family=$(fc-match -f '%{family[0]}' "$pattern")
+  TIQUERON_FUENTES+="${pattern%%:*}=$family;"
   fc-list -f '%{file}\n' ":family=$family" | while read -r font; do
     ln -sf "$font" "$WINEPREFIX/offscreen-fonts/$(basename "$font")"
   done
 done
-QT_QPA_FONTDIR="$(winepath -w "$WINEPREFIX/offscreen-fonts")"
-export QT_QPA_FONTDIR
+export TIQUERON_FUENTES
+# Wine keeps Qt's own variables (QT_*) from Windows programs; it passes one
+# as WINEQT_*.
+WINEQT_QPA_FONTDIR="$(winepath -w "$WINEPREFIX/offscreen-fonts")"
+export WINEQT_QPA_FONTDIR

@@ -60,8 +60,8 @@ TEST_F(VentanaQp, BadFootballPoolsFilesGiveTheirMessagesAndNothingToPrint) {
   };
   for (const auto& c : casos) {
     SCOPED_TRACE(c.caso);
-    QFile::remove(carpeta.file("AD243"));
-    QFile::remove(carpeta.file("Qp44.TXT"));
+    carpeta.remove("AD243");
+    carpeta.remove("Qp44.TXT");
     if (c.archivo) carpeta.write(c.archivo, c.datos);
     dialogos.forget();
     const qsizetype antes = impresora.documents().size();
@@ -118,7 +118,7 @@ TEST_F(VentanaLo, BadLottoFilesGiveTheirMessagesAndMarkOnlyRealBoxes) {
     }
     w->Command11->click();
     EXPECT_FALSE(w->Frame1->isHidden());
-    QFile::remove(carpeta.file(c.archivo));
+    carpeta.remove(c.archivo);
   }
 }
 
@@ -133,7 +133,7 @@ TEST_F(VentanaLo, ABetFileThatGoesAwayOrShrinksIsReportedAndNotPrinted) {
     SCOPED_TRACE(std::string(archivo) + (despues.isEmpty() ? " deleted" : " shrunk"));
     auto w = abreCon(archivo, datos);
     if (despues.isEmpty()) {
-      QFile::remove(carpeta.file(archivo));
+      carpeta.remove(archivo);
     } else {
       carpeta.write(archivo, despues);
     }

@@ -13,6 +13,7 @@
 #include "quiniela/configqp.h"
 #include "tests/loto_window/ventana_lo.h"
 #include "tests/quiniela_window/ventana_qp.h"
+#include "tests/support/carpeta_solo_lectura.h"
 
 namespace {
 
@@ -39,8 +40,8 @@ struct Caso {
 
 // The file as the case leaves it at the start, then read back.
 void prepara(const TempFolder& carpeta, const QString& nombre, const Caso& c) {
-  QFile::setPermissions(carpeta.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-  QFile::remove(carpeta.file(nombre));
+  ponSoloLectura(carpeta.path(), false);
+  carpeta.remove(nombre);
   QDir(carpeta.file(nombre)).removeRecursively();
   if (c.datos.isEmpty()) {
     QDir().mkdir(carpeta.file(nombre));
@@ -48,11 +49,11 @@ void prepara(const TempFolder& carpeta, const QString& nombre, const Caso& c) {
     carpeta.write(nombre, c.datos);
     QFile::setPermissions(carpeta.file(nombre), QFile::ReadOwner);
   }
-  if (c.carpetaSoloLectura) QFile::setPermissions(carpeta.path(), QFile::ReadOwner | QFile::ExeOwner);
+  if (c.carpetaSoloLectura) ponSoloLectura(carpeta.path(), true);
 }
 
 void compruebaDisco(const TempFolder& carpeta, const QString& nombre, const Caso& c, int campos15o7) {
-  QFile::setPermissions(carpeta.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  ponSoloLectura(carpeta.path(), false);
   const QFileInfo info(carpeta.file(nombre));
   if (c.datos.isEmpty()) {
     EXPECT_TRUE(info.isDir()) << "the folder is left alone";

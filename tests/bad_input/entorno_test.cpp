@@ -9,23 +9,11 @@
 #include "quiniela/nombre_jornada.h"
 #include "tests/loto_window/ventana_lo.h"
 #include "tests/quiniela_window/ventana_qp.h"
+#include "tests/support/carpeta_solo_lectura.h"
 
 namespace {
 
 const QString kNoEncontrado = errorDescription(ErrorNumber::FileNotFound);
-
-class CarpetaSoloLectura {
- public:
-  explicit CarpetaSoloLectura(const QString& carpeta) : carpeta_(carpeta) {
-    QFile::setPermissions(carpeta_, QFile::ReadOwner | QFile::ExeOwner);
-  }
-  ~CarpetaSoloLectura() {
-    QFile::setPermissions(carpeta_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-  }
-
- private:
-  QString carpeta_;
-};
 
 }  // namespace
 
@@ -62,7 +50,7 @@ TEST_F(VentanaQp, AProgramFolderItCannotWriteIsReportedAndReadingGoesOn) {
 }
 
 TEST_F(VentanaLo, AProgramFolderItCannotWriteIsReportedAndReadingGoesOn) {
-  QFile::remove(carpeta.file("configloi.cfg"));
+  carpeta.remove("configloi.cfg");
   carpeta.write("AB000017.TXT", archivoLotoTexto('B', 17));
   const QString denegado = errorDescription(ErrorNumber::PermissionDenied);
   const CarpetaSoloLectura soloLectura(carpeta.path());

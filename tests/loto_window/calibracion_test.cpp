@@ -30,7 +30,7 @@ TEST_F(VentanaLo, TheStartReadsTheSecondHalvesAndAMissingFileIsCreated) {
   auto w = abre();
   EXPECT_EQ(std::tuple(calibracion(*w), w->Text3[7]->text(), w->cfgResto),
             std::tuple(u"1505 155 8 o 7 1"_s, u" 155"_s, u"980-30-1065-0-0"_s));
-  QFile::remove(carpeta.file("configloi.cfg"));
+  carpeta.remove("configloi.cfg");
   dialogos.forget();
   w = abre();
   EXPECT_TRUE(dialogos.shown().isEmpty());

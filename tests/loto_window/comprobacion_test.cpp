@@ -31,7 +31,7 @@ TEST_F(VentanaLo, ComprobarApuestasReportsTheOpenFileAndGoesToATicketWithoutPrin
   EXPECT_EQ(enPantalla(*w).value(0), numeros.join(' ') + " | 02o");  // star 2 of bet 11; 13 has no box
   EXPECT_EQ(impresora.documents().size(), impresos) << "the ticket is shown, not printed";
 
-  QFile::remove(carpeta.file("AE000012.LOT"));
+  carpeta.remove("AE000012.LOT");
   EXPECT_FALSE(conInforme([&] { w->mnuComprobar->trigger(); }));
   EXPECT_EQ(dialogos.last().text, u"No se ha encontrado el archivo Nº   53"_s);
   EXPECT_EQ(w->boletoActual, 3);

@@ -86,7 +86,7 @@ TEST(ArchivoTextoQuiniela, AFileChangedSinceOpeningIsReadAsItNowIs) {
             ("22222222222222" + apuesta(1) + apuesta(2)).leftJustified(112) + "21");
   carpeta.write("Qp07.TXT", archivoTexto(1));
   EXPECT_EQ(errorNumberOf([&] { archivo.boleto(1); }), ErrorNumber::InputPastEnd);
-  QFile::remove(carpeta.file("Qp07.TXT"));
+  carpeta.remove("Qp07.TXT");
   EXPECT_EQ(errorNumberOf([&] { archivo.boleto(1); }), ErrorNumber::FileNotFound);
 }
 

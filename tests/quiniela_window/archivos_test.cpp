@@ -89,7 +89,7 @@ TEST_F(VentanaQp, ATextFileThatGoesAwayOrShrinksIsReportedAndNothingPrinted) {
     carpeta.write("Qp07.TXT", archivoTexto(24));
     auto w = abre("7");
     if (despues.isEmpty())
-      QFile::remove(carpeta.file("Qp07.TXT"));
+      carpeta.remove("Qp07.TXT");
     else
       carpeta.write("Qp07.TXT", despues);
     dialogos.forget();

@@ -104,7 +104,7 @@ TEST_F(CalibracionQp, NumbersNoFieldCanHoldAreReportedKeptOutAndNeverSaved) {
       {6, "-5", "", "-30 2085 3100 x 7 1 | 9115 9355 11260 3070,2085"}};
   for (const auto& [caja, texto, mensaje, esperado] : casos) {
     SCOPED_TRACE(testing::Message() << "Text3(" << caja << ") " << texto.toStdString());
-    QFile::remove(carpeta.file("configqp.cfg"));
+    carpeta.remove("configqp.cfg");
     auto w = abre();
     w->mnuConfigura_Click();
     w->Text3[caja]->setText(texto);

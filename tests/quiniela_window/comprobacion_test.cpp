@@ -59,7 +59,7 @@ TEST_F(VentanaQp, ComprobarApuestasOnAFileThatCannotBeReadShowsTheErrorAndKeepsT
   carpeta.write("AD243", archivoAD243(3));
   auto w = abre();
   w->Command3->click();
-  QFile::remove(carpeta.file("AD243"));
+  carpeta.remove("AD243");
   EXPECT_FALSE(conInforme([&] { w->mnuComprobar->trigger(); }));
   EXPECT_EQ(dialogos.last().text, u"No se ha encontrado el archivo53"_s);
   EXPECT_EQ(w->boletoActual, 2);

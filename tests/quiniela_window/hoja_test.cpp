@@ -24,7 +24,7 @@ TEST_F(VentanaQp, TheTestSheetOutlinesEveryBoxWhereTheCalibrationPutsItWithTheTi
   };
   for (const auto& c : casos) {
     SCOPED_TRACE(c.margen);
-    QFile::remove(carpeta.file("configqp.cfg"));
+    carpeta.remove("configqp.cfg");
     if (c.calibracion) carpeta.write("configqp.cfg", c.calibracion);
     carpeta.write("AD243", archivoAD243(3));
     auto w = abre();

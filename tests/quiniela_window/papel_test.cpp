@@ -19,7 +19,7 @@ TEST_F(VentanaQp, MarksAndTextsLieWhereTheFormWantsThemAndNothingElseReachesPape
                {nullptr, 3100, -30, 2085, 3}};
   for (const auto& c : casos) {
     SCOPED_TRACE(testing::Message() << "margin " << c.margen << ", x " << c.x << ", columns " << c.columnas);
-    QFile::remove(carpeta.file("configqp.cfg"));
+    carpeta.remove("configqp.cfg");
     if (c.calibracion) carpeta.write("configqp.cfg", c.calibracion);
     carpeta.write("AD243", archivoAD243(3));
     auto w = abre();

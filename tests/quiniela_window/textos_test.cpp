@@ -156,14 +156,14 @@ TEST_F(TextosQp, ErrorBoxesAtStartInCerrarAndForAMissingFile) {
   auto w = abre();
   EXPECT_EQ(dialogos.shown().at(1).text, errorDescription(ErrorNumber::InputPastEnd) + "62");
   // Cerrar that cannot write the file: " Nº  " between them.
-  QFile::remove(carpeta.file("configqp.cfg"));
+  carpeta.remove("configqp.cfg");
   QDir().mkdir(carpeta.file("configqp.cfg"));
   w->Command5->click();
   EXPECT_TRUE(dialogos.last().text.endsWith(" Nº  75") || dialogos.last().text.endsWith(" Nº  70"))
       << dialogos.last().text.toStdString();
   QDir().rmdir(carpeta.file("configqp.cfg"));
   // A missing AD243: the description alone.
-  QFile::remove(carpeta.file("AD243"));
+  carpeta.remove("AD243");
   dialogos.answer(MessageResult::Yes);
   w->mnuAbrir_Click();
   EXPECT_EQ(std::tuple(dialogos.last().text, dialogos.last().title, dialogos.last().buttons),

@@ -1,26 +1,14 @@
 #include "tests/support/pdf_reader.h"
 
 #include <QImageReader>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
 #include "tests/support/tool_path.h"
 
-// What one of poppler's tools wrote; a failure is told on the test's output
-// and gives nothing.
-static QByteArray run(const QString& program, const QStringList& arguments) {
-  QProcess tool;
-  tool.start(program, arguments);
-  if (tool.waitForFinished(120000) && tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0)
-    return tool.readAllStandardOutput();
-  qWarning("%s failed: %s", qPrintable(program), tool.readAllStandardError().constData());
-  return QByteArray();
-}
-
 // pdftotext's output on `pdfPath`.
 static QByteArray text(const QString& option, const QString& pdfPath) {
-  return run("pdftotext", {option, toolPath(pdfPath), "-"});
+  return runTool("pdftotext", {option, toolPath(pdfPath), "-"});
 }
 
 QVector<PdfWord> pdfWords(const QString& pdfPath) {
@@ -50,7 +38,7 @@ QImage renderPdfPage(const QString& pdfPath, int page, const QRect& twips, int d
     arguments << "-x" << QString::number(twips.x()) << "-y" << QString::number(twips.y()) << "-W"
               << QString::number(twips.width()) << "-H" << QString::number(twips.height());
   // A plain grey map (PGM) is written and read far faster than a PNG.
-  run("pdftoppm", arguments << toolPath(pdfPath) << toolPath(dir.path()) + "/page");
+  runTool("pdftoppm", arguments << toolPath(pdfPath) << toolPath(dir.path()) + "/page");
   QImageReader reader(dir.filePath("page.pgm"));
   reader.setAllocationLimit(0);  // a whole page is more than Qt's guard allows
   return reader.read().convertToFormat(QImage::Format_Grayscale8);

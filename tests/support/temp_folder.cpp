@@ -22,3 +22,8 @@ QByteArray TempFolder::read(const QString& name) const {
   QFile f(file(name));
   return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
+
+void TempFolder::remove(const QString& name) const {
+  QFile::setPermissions(file(name), QFile::ReadOwner | QFile::WriteOwner);
+  QFile::remove(file(name));
+}

@@ -11,6 +11,8 @@ class TempFolder {
   QString file(const QString& name) const { return path() + name; }
   void write(const QString& name, const QByteArray& bytes) const;
   QByteArray read(const QString& name) const;
+  // Removes the file even when read-only, as Windows keeps a read-only file.
+  void remove(const QString& name) const;
 
  private:
   QTemporaryDir dir_;

@@ -126,6 +126,11 @@ TEST(FileVersionInfo, FilesWithoutAUsableRecordLeaveTheFieldsAlone) {
 
   // Damage to the ProductVersion entry alone leaves the entries before it readable.
   const QStringList productVersionDamaged{"entrada_larga", "clave_cortada", "valor_vacio"};
+  // How Windows' own library takes a length that overruns its block is the
+  // system's rule, not the program's: Wine's reads on.
+  const QStringList lengthDamaged{"entrada_larga", "clave_cortada", "tabla_larga"};
+  if (TIQUERON_VERSIONES_DEL_SISTEMA)
+    files.removeIf([&lengthDamaged](const auto& file) { return lengthDamaged.contains(file.first); });
 
   const TempFolder folder;
   folder.write("anterior",

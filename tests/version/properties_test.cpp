@@ -33,7 +33,7 @@ TEST(PropertiesDialog, ShowsNameFolderSizeDatesAndVersionTexts) {
   EXPECT_EQ(dialog->windowTitle(), "Propiedades de " + kProgram.fileName());
   const QMap<QString, QString> file = rows(*dialog, "archivo"), version = rows(*dialog, "version");
   EXPECT_EQ(file.value("Nombre:") + '|' + file.value("Carpeta:"),
-            kProgram.fileName() + '|' + QDir::toNativeSeparators(kProgram.dir().path()));
+            kProgram.fileName() + '|' + QDir::toNativeSeparators(kProgram.absolutePath()));
   EXPECT_TRUE(file.value("Modificado:").contains(QString::number(kProgram.lastModified().date().year())));
   EXPECT_EQ(version.value("Versión del producto:"), versionLabelText(kProgram.filePath()).mid(6));
   EXPECT_EQ(version.value("Nombre del producto:"), "Tiqueron");

@@ -127,7 +127,7 @@ TEST(DesarrolloLoto, MissingFilesAndFilesThatLostBetsAreReported) {
     carpeta.write(nombre, contenido(12));
     EXPECT_EQ(archivo->boleto(1, 8), apuestas.mid(0, 8).join("")) << nombre;
     EXPECT_EQ(errorNumberOf([&] { archivo->boleto(2, 8); }), ErrorNumber::InputPastEnd) << nombre;
-    QFile::remove(carpeta.file(nombre));
+    carpeta.remove(nombre);
     EXPECT_EQ(errorNumberOf([&] { archivo->boleto(1, 8); }), ErrorNumber::FileNotFound) << nombre;
   }
 }
@@ -152,8 +152,10 @@ TEST(ListaArchivosLoto, ShowsTheBetFilesOfTheFolderInEitherCase) {
        {"ap03.txt", "AZ.LOT", "AB5.TXT", "ab5.txt", "AB123456789.TXT", "configloi.cfg", "AE02.lot"})
     carpeta.write(nombre, "x");
   QDir(carpeta.path()).mkdir("AG0004.TXT");
-  EXPECT_EQ(archivosDeLista(carpeta.path()),
-            QStringList({"AB5.TXT", "ab5.txt", "AE02.lot", "ap03.txt", "AZ.LOT"}));
+  QStringList esperados{"AB5.TXT", "ab5.txt", "AE02.lot", "ap03.txt", "AZ.LOT"};
+  // A folder that folds case, as Windows' do, keeps one file of the two.
+  if (!QDir(carpeta.path()).entryList(QDir::Files).contains("ab5.txt")) esperados.removeOne("ab5.txt");
+  EXPECT_EQ(archivosDeLista(carpeta.path()), esperados);
   EXPECT_EQ(archivosDeLista(carpeta.file("missing")), QStringList());
 }
 
