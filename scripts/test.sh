@@ -23,3 +23,5 @@ ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
 if [ "${1:-}" != "--sanitize" ]; then
   "$root/scripts/fuzz.sh" --smoke
 fi
+# The tests' share of the code.
+"$root/scripts/test-share.sh"
