@@ -26,8 +26,10 @@ TEST_F(ProgramaReal, TheHelpSelectionPrintsItsLinesOnePageFromTheTop) {
 
   // In list order, from the two blanks after the line number, then the closing line: Courier New
   // of 10 points, one line under the other from the sheet's top-left.
-  const QStringList lineas = QString(QStringDecoder("windows-1252")(carpeta.read("lotoAy.txt"))).split("\r\n");
-  const QStringList esperadas = {"  " + lineas[8], "  " + lineas[9], "  " + lineas[21], " Vadrilo , Ayuda ---------"};
+  const QStringList lineas =
+      QString(QStringDecoder("windows-1252")(carpeta.read("lotoAy.txt"))).split("\r\n");
+  const QStringList esperadas = {"  " + lineas[8], "  " + lineas[9], "  " + lineas[21],
+                                 " Vadrilo , Ayuda ---------"};
   QFont fuente(QStringLiteral("Courier New"));
   fuente.setStyleHint(QFont::TypeWriter);
   fuente.setPixelSize(200);
@@ -37,7 +39,8 @@ TEST_F(ProgramaReal, TheHelpSelectionPrintsItsLinesOnePageFromTheTop) {
   for (int k = 0; k < esperadas.size(); ++k) {
     const QString visible = QString(esperadas[k]).remove(QRegularExpression("^ +"));
     const QRectF r = medidas.tightBoundingRect(visible).translated(
-        medidas.horizontalAdvance(' ') * (esperadas[k].size() - visible.size()), medidas.height() * k + medidas.ascent());
+        medidas.horizontalAdvance(' ') * (esperadas[k].size() - visible.size()),
+        medidas.height() * k + medidas.ascent());
     renglones << CajaEsperada{visible, r.toAlignedRect().adjusted(-25, -25, 25, 25), r.center()};
   }
   compruebaTinta(hojas[0], renglones, {}, {}, kToleranciaCola);

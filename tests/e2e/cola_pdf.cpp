@@ -33,7 +33,8 @@ int numeroTrabajo(const QString& archivo) {
 // A PDF that cups-pdf has finished writing ends with its trailer.
 bool completo(const QString& pdf) {
   QFile f(pdf);
-  return f.open(QIODevice::ReadOnly) && f.size() > 1024 && f.seek(f.size() - 64) && f.read(64).contains("%%EOF");
+  return f.open(QIODevice::ReadOnly) && f.size() > 1024 && f.seek(f.size() - 64) &&
+         f.read(64).contains("%%EOF");
 }
 
 }  // namespace
@@ -53,7 +54,8 @@ const ColaPdf& ColaPdf::predeterminada() {
     c.carpeta_ = QStringLiteral("/var/spool/cups-pdf/${USER}");
     if (conf.open(QIODevice::ReadOnly))
       for (const QByteArray& linea : conf.readAll().split('\n'))
-        if (linea.startsWith("Out ") || linea.startsWith("Out\t")) c.carpeta_ = QString::fromUtf8(linea.mid(4)).trimmed();
+        if (linea.startsWith("Out ") || linea.startsWith("Out\t"))
+          c.carpeta_ = QString::fromUtf8(linea.mid(4)).trimmed();
     const passwd* usuario = getpwuid(getuid());
     c.carpeta_.replace("${HOME}", QString::fromLocal8Bit(usuario->pw_dir));
     c.carpeta_.replace("${USER}", QString::fromLocal8Bit(usuario->pw_name));
@@ -77,7 +79,8 @@ QStringList ColaPdf::esperaNuevos(const QStringList& antes, int esperados) const
     QThread::msleep(100);
     nuevos = archivos();
     nuevos.removeIf([&antes](const QString& pdf) { return antes.contains(pdf); });
-  } while (!(trabajos().isEmpty() && nuevos.size() >= esperados && std::all_of(nuevos.begin(), nuevos.end(), completo)) &&
+  } while (!(trabajos().isEmpty() && nuevos.size() >= esperados &&
+             std::all_of(nuevos.begin(), nuevos.end(), completo)) &&
            reloj.elapsed() < 60000);
   std::sort(nuevos.begin(), nuevos.end(),
             [](const QString& a, const QString& b) { return numeroTrabajo(a) < numeroTrabajo(b); });

@@ -18,7 +18,8 @@ TEST_P(MuestraReal, TheTicketAndTheTestSheetReachPaperWhereTheFormWantsThem) {
   compruebaHoja(hojas[1], papel, alto, kToleranciaCola);
 }
 
-INSTANTIATE_TEST_SUITE_P(Muestras, MuestraReal, ::testing::ValuesIn(kMuestras),
-                         [](const auto& i) { return QString(i.param.archivo).section('.', 0, 0).toStdString(); });
+INSTANTIATE_TEST_SUITE_P(Muestras, MuestraReal, ::testing::ValuesIn(kMuestras), [](const auto& i) {
+  return QString(i.param.archivo).section('.', 0, 0).toStdString();
+});
 
 }  // namespace

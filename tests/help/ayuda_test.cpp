@@ -162,7 +162,8 @@ TEST_F(AyudaTest, ListsTheNumberedLinesAndPrintsTheSelectedOnesThenTheClosingLin
   EXPECT_EQ(w->focusWidget(), w->Command3);  // so that SPACE goes to the index
   for (int row : {3, 0}) w->List1->item(row)->setSelected(true);
   w->Command2->click();
-  EXPECT_EQ(printer.lines, (QStringList{"10  Bonoloto año", "10  € 5 BONOLOTO", "10 Vadrilo , Ayuda ---------"}));
+  EXPECT_EQ(printer.lines,
+            (QStringList{"10  Bonoloto año", "10  € 5 BONOLOTO", "10 Vadrilo , Ayuda ---------"}));
   EXPECT_EQ(printer.fontSize(), 8);
   EXPECT_EQ(pdfText(printer.documents().value(0)).simplified(),
             QStringLiteral("Bonoloto año € 5 BONOLOTO Vadrilo , Ayuda ---------"));

@@ -11,7 +11,6 @@
 #include "app/boletos.h"
 #include "loto/boletolo.h"
 #include "quiniela/boletoqp.h"
-
 #include "tests/support/formulario_quiniela.h"
 #include "tests/support/ink.h"
 #include "tests/support/pdf_reader.h"
@@ -27,7 +26,8 @@ const Muestra kMuestras[5] = {
     {"AP000017.TXT", 8, 1505, 80, 4485,
      "HOJA DE PRUEBA LA PRIMITIVA Margen izquierdo: 1505 twips (26,5 mm) Tope superior: 80 twips (1,4 mm)"},
     {"AG000014.TXT", 6, 3190, 130, 7690,
-     "HOJA DE PRUEBA EL GORDO DE LA PRIMITIVA Margen izquierdo: 3190 twips (56,3 mm) Tope superior: 130 twips"},
+     "HOJA DE PRUEBA EL GORDO DE LA PRIMITIVA Margen izquierdo: 3190 twips (56,3 mm) Tope superior: 130 "
+     "twips"},
     {"AE000012.TXT", 5, 1860, 605, 4815,
      "HOJA DE PRUEBA EUROMILLONES Margen izquierdo: 1860 twips (32,8 mm) Tope superior: 605 twips (10,7 mm) "
      "Marca: o Tamaño: 7 Negrita: Sí"},
@@ -55,7 +55,8 @@ void mideLineas(const PageInk& tinta, const QVector<std::pair<QPointF, bool>>& l
     const int a = qRound(vertical ? lugar.y() : lugar.x()), desde = qFloor(centro) - kBusqueda;
     double desvio = kBusqueda;
     for (int p = desde, inicio = -1; p <= desde + 2 * kBusqueda + 1; ++p) {
-      const QRect franja = vertical ? QRect(p, a - kTramo, 1, 2 * kTramo + 1) : QRect(a - kTramo, p, 2 * kTramo + 1, 1);
+      const QRect franja =
+          vertical ? QRect(p, a - kTramo, 1, 2 * kTramo + 1) : QRect(a - kTramo, p, 2 * kTramo + 1, 1);
       const bool hayTinta = p <= desde + 2 * kBusqueda && !tinta.boundsIn(franja).isNull();
       if (hayTinta && inicio < 0) inicio = p;
       if (hayTinta || inicio < 0) continue;
@@ -151,7 +152,8 @@ void compruebaTinta(const QString& pdf, const QVector<CajaEsperada>& marcas, con
   }
   const PageInk pagina(pdf, 1, QRect(), kDpiPagina, kBlanco);
   ASSERT_TRUE(pagina.read());
-  for (const QRect& r : tintadas) EXPECT_FALSE(pagina.boundsIn(r).isNull()) << "no ink at " << r.x() << ", " << r.y();
+  for (const QRect& r : tintadas)
+    EXPECT_FALSE(pagina.boundsIn(r).isNull()) << "no ink at " << r.x() << ", " << r.y();
   const QVector<QRect> fuera = pagina.outside(permitidas + tintadas);
   for (const QRect& r : fuera.mid(0, 5)) ADD_FAILURE() << "ink at " << r.x() << ", " << r.y() << " twips";
   EXPECT_TRUE(fuera.isEmpty()) << fuera.size() << " pixels of ink where nothing is printed";
@@ -168,7 +170,8 @@ void compruebaHoja(const QString& pdf, const PapelEsperado& papel, double altoVe
   // Every box outline, measured on each edge near its top-left corner, clear of the mark in it.
   const QVector<QRectF> contornos = papel.cajas + papel.textos;
   QVector<std::pair<QPointF, bool>> bordes;
-  QVector<QRect> permitidas = {QRect(0, 0, area.width(), kBandaReglas), QRect(0, 0, kBandaReglas, area.height()),
+  QVector<QRect> permitidas = {QRect(0, 0, area.width(), kBandaReglas),
+                               QRect(0, 0, kBandaReglas, area.height()),
                                QRect(0, int(altoVentana), area.width(), area.height())};
   QRect zona;
   for (const QRectF& c : contornos) {
@@ -186,7 +189,8 @@ void compruebaHoja(const QString& pdf, const PapelEsperado& papel, double altoVe
   // The rulers' ticks, every millimetre but the last along the top and left edges, near the edge.
   QVector<std::pair<QPointF, bool>> arriba, izquierda;
   for (int k = 1; (k + 1) * kTwipsPerMm < area.width(); ++k) arriba.append({{k * kTwipsPerMm, 25}, true});
-  for (int k = 1; (k + 1) * kTwipsPerMm < area.height(); ++k) izquierda.append({{25, k * kTwipsPerMm}, false});
+  for (int k = 1; (k + 1) * kTwipsPerMm < area.height(); ++k)
+    izquierda.append({{25, k * kTwipsPerMm}, false});
   mideLineas(PageInk(pdf, 1, QRect(0, 0, area.width(), 60)), arriba, "top ruler tick");
   mideLineas(PageInk(pdf, 1, QRect(0, 0, 60, area.height())), izquierda, "left ruler tick");
   // Each mark looked for inside its box's outline and short of the other boxes laid over it.
@@ -221,7 +225,8 @@ QString palabras(const QString& pdf, double arriba) {
            (arriba == 0 && QStringList{"x", "o", "X"}.contains(p.text));
   });
   std::sort(todas.begin(), todas.end(), [](const PdfWord& a, const PdfWord& b) {
-    return std::pair(qRound(a.box.top() / 40), a.box.left()) < std::pair(qRound(b.box.top() / 40), b.box.left());
+    return std::pair(qRound(a.box.top() / 40), a.box.left()) <
+           std::pair(qRound(b.box.top() / 40), b.box.left());
   });
   QStringList texto;
   for (const PdfWord& p : todas) texto << p.text;

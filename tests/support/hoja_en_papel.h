@@ -13,7 +13,7 @@ struct Muestra {
   const char* archivo;
   int apuestas;  // bets a ticket; 0: the football pools
   double margen, tope;
-  double info;        // the lotto info label's left
+  double info;          // the lotto info label's left
   const char* valores;  // what the test sheet writes first below the window
 };
 extern const Muestra kMuestras[5];
@@ -21,9 +21,9 @@ extern const Muestra kMuestras[5];
 struct PapelEsperado {
   QVector<CajaEsperada> marcas;
   QVector<QRectF> textos;  // where the ticket's texts lie, which the test sheet outlines
-  QVector<QRect> fijas;   // the form's fixed marks, inked on both
-  QVector<QRectF> cajas;  // the form's boxes the test sheet outlines
-  QString palabras;       // the ticket's words but the marks, line by line
+  QVector<QRect> fijas;    // the form's fixed marks, inked on both
+  QVector<QRectF> cajas;   // the form's boxes the test sheet outlines
+  QString palabras;        // the ticket's words but the marks, line by line
 };
 // Ticket `t` (from 1) of the sample `m` whose file holds `datos`.
 PapelEsperado papelEsperado(const Muestra& m, const QByteArray& datos, int t);

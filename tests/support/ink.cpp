@@ -5,18 +5,21 @@
 #include "tests/support/pdf_reader.h"
 
 PageInk::PageInk(const QString& pdfPath, int page, const QRect& twips, int dpi, int threshold)
-    : image_(renderPdfPage(pdfPath, page, twips.isNull() ? twips : QRect(twips.topLeft() * dpi / 1440,
-                                                                             twips.size() * dpi / 1440), dpi)),
-      origin_(twips.topLeft()), scale_(1440.0 / dpi), threshold_(threshold) {}
+    : image_(renderPdfPage(
+          pdfPath, page,
+          twips.isNull() ? twips : QRect(twips.topLeft() * dpi / 1440, twips.size() * dpi / 1440), dpi)),
+      origin_(twips.topLeft()),
+      scale_(1440.0 / dpi),
+      threshold_(threshold) {}
 
 QRect PageInk::pixels(const QRect& p) const {
   return QRectF(origin_ + QPointF(p.topLeft()) * scale_, QSizeF(p.size()) * scale_).toAlignedRect();
 }
 
 QRect PageInk::boundsIn(const QRect& twips) const {
-  const QRect range = QRectF(QPointF(twips.topLeft() - origin_) / scale_, QSizeF(twips.size()) / scale_)
-                          .toAlignedRect() &
-                      image_.rect();
+  const QRect range =
+      QRectF(QPointF(twips.topLeft() - origin_) / scale_, QSizeF(twips.size()) / scale_).toAlignedRect() &
+      image_.rect();
   QRect bounds;
   for (int y = range.top(); y <= range.bottom(); ++y)
     for (int x = range.left(); x <= range.right(); ++x)

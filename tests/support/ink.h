@@ -11,7 +11,8 @@ class PageInk {
  public:
   // The part `twips` of a page of a PDF (the whole page when null) at `dpi`: at 1440 a pixel is a
   // twip. A pixel is ink when its grey is below `threshold`: by default when at least half covered.
-  PageInk(const QString& pdfPath, int page, const QRect& twips = QRect(), int dpi = 1440, int threshold = 128);
+  PageInk(const QString& pdfPath, int page, const QRect& twips = QRect(), int dpi = 1440,
+          int threshold = 128);
 
   bool read() const { return !image_.isNull(); }
   // The twips rendered.

@@ -29,7 +29,8 @@ TEST_P(Papel, TheTicketAndTheTestSheetCarryTheSampleWhereTheFormWantsIt) {
       << palabras(hojas[1], alto).toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(Muestras, Papel, ::testing::ValuesIn(kMuestras),
-                         [](const auto& i) { return QString(i.param.archivo).section('.', 0, 0).toStdString(); });
+INSTANTIATE_TEST_SUITE_P(Muestras, Papel, ::testing::ValuesIn(kMuestras), [](const auto& i) {
+  return QString(i.param.archivo).section('.', 0, 0).toStdString();
+});
 
 }  // namespace

@@ -56,7 +56,8 @@ TEST_F(PrintForm, PaperGetsTheWindowAsItStands) {
     words << word.text;
     if (word.text == "MOVIDO") movedAt = word.box.topLeft();
   }
-  for (const char* gone : {"OCULTO", "DENTRO", "BORRADO", "PANTALLA"}) EXPECT_FALSE(words.contains(gone)) << gone;
+  for (const char* gone : {"OCULTO", "DENTRO", "BORRADO", "PANTALLA"})
+    EXPECT_FALSE(words.contains(gone)) << gone;
   EXPECT_TRUE(words.contains("PAPEL"));
   EXPECT_LE(QLineF(movedAt, QPointF(1500, 800)).length(), 0.1 * kTwipsPerMm);
   // The label's visible corner, and one twip of smoothing along the clip edge.
