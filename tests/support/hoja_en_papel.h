@@ -1,35 +1,54 @@
 #pragma once
-// A printed calibration test sheet checked against what it should hold:
-// every box outline and every ruler tick measured across its line, the marks
-// by the ink check of the ticket prints, and no ink anywhere else.
+// The sample games of data/ as they must come out on paper, and the check of a printed page: each
+// mark's ink centred in its box, the texts inked where they go, no ink anywhere else; on the
+// calibration test sheet ("Hoja de prueba") also every box outline and ruler tick at its place.
 #include <QRectF>
-#include <QString>
-#include <QVector>
+#include <QStringList>
 
 #include "tests/support/formulario_loto.h"
 
-struct HojaEsperada {
-  QVector<QRectF> cajas;         // the box outlines, twips from the page's top-left
-  QVector<CajaEsperada> marcas;  // the ticket's marks in them
-  QVector<QRect> fijas;          // the fixed marks: inked, inside their boxes
-  double altoVentana;            // the values in force go below the window
+// A sample file, and where the program puts its ticket with data/configloi.cfg and a new
+// configqp.cfg: the margin and top of the lotto ticket, or of the football pools' grid frame.
+struct Muestra {
+  const char* archivo;
+  int apuestas;  // bets a ticket; 0: the football pools
+  double margen, tope;
+  double info;          // the lotto info label's left
+  const char* valores;  // what the test sheet writes first below the window
 };
+extern const Muestra kMuestras[5];
 
-// The worst distances found from a line to its place, in twips.
-struct DesvioHoja {
-  double cajas = 0;
-  double reglas = 0;
+struct PapelEsperado {
+  QVector<CajaEsperada> marcas;
+  QVector<QRectF> textos;  // where the ticket's texts lie, which the test sheet outlines
+  QVector<QRect> fijas;    // the form's fixed marks, inked on both
+  QVector<QRectF> cajas;   // the form's boxes the test sheet outlines
+  QString palabras;        // the ticket's words but the marks, line by line
 };
+// Ticket `t` (from 1) of the sample `m` whose file holds `datos`.
+PapelEsperado papelEsperado(const Muestra& m, const QByteArray& datos, int t);
 
-// Checks the first page of `pdf`: each edge of each box, measured near its
-// start, and each ruler tick (every millimetre along the top and left edges,
-// but the last), measured near the edge, lie within `tolerancia`; each mark's
-// ink is centred within `toleranciaMarcas` of its box's centre, the fixed
-// marks are inked; there is no ink but on those lines, in those boxes, in the
-// rulers' bands and below the window. Failures are added to the running test; the worst distances are
-// answered and written out.
-DesvioHoja compruebaHoja(const QString& pdf, const HojaEsperada& hoja, double tolerancia,
-                         double toleranciaMarcas);
+struct Platform;
+class ScriptedDialogs;
+// From the start-up window on a program folder holding data/'s files, the window of the sample `m`
+// on its file; there ticket 2 printed with "Imp. Siguiente" (football pools) or "Imprime Siguiente"
+// (lottos), then the test sheet. Answers the window's height in twips.
+double imprimeMuestra(const Platform& plataforma, ScriptedDialogs& dialogos, const QString& programa,
+                      const Muestra& m);
 
-// The words written below the window, clear of the left ruler, line by line.
-QString valoresEscritos(const QString& pdf, double altoVentana);
+// How far a mark's ink centre may lie from its box's centre on a PDF printer, and on a real queue.
+extern const double kToleranciaPdf, kToleranciaCola;
+
+// Checks the one page of `pdf`, adding failures to the running test: the ink in each mark's box is
+// centred within `tolerancia`; each of `tintadas` holds ink; no ink lies but there, in the marks'
+// boxes and in `permitidas`.
+void compruebaTinta(const QString& pdf, const QVector<CajaEsperada>& marcas, const QVector<QRect>& tintadas,
+                    QVector<QRect> permitidas, double tolerancia);
+// The ticket: its marks, texts and fixed marks.
+void compruebaBoleto(const QString& pdf, const PapelEsperado& papel, double tolerancia);
+// The test sheet of a window `altoVentana` high: its values go below it.
+void compruebaHoja(const QString& pdf, const PapelEsperado& papel, double altoVentana, double tolerancia);
+
+// The words of the first page from `arriba` down, line by line, left to right; from the top, the
+// marks left out.
+QString palabras(const QString& pdf, double arriba = 0);

@@ -1,4 +1,4 @@
-// Controls and the client area placed in twips, drawn at the screen's scale; the QBColor colours.
+// Controls and the client area placed in twips, drawn at the screen's scale.
 #include "app/canvas/twip_geometry.h"
 
 #include <gtest/gtest.h>
@@ -7,7 +7,6 @@
 
 #include "app/canvas/twip_window.h"
 #include "app/grid/grid.h"
-#include "tests/support/error_number.h"
 
 namespace {
 
@@ -37,15 +36,6 @@ TEST(PlaceTwips, KeepsTheTwipsWhileHiddenAndPlacesThePixelsFromTheScreenUnderThe
   const QImage image = grid.grab().toImage();
   EXPECT_EQ(image.pixelColor(QPoint(qRound(480 * x), qRound(1080 * y))), QColor(Qt::black));
   EXPECT_EQ(image.pixelColor(QPoint(qRound(1400 * x), qRound(1080 * y))), QColor(Qt::white));
-}
-
-TEST(QbColor, GivesTheSixteenStandardColoursAndErrorFiveOutside) {
-  const QColor standard[16] = {{0, 0, 0},       {0, 0, 128},   {0, 128, 0},   {0, 128, 128},
-                               {128, 0, 0},     {128, 0, 128}, {128, 128, 0}, {192, 192, 192},
-                               {128, 128, 128}, {0, 0, 255},   {0, 255, 0},   {0, 255, 255},
-                               {255, 0, 0},     {255, 0, 255}, {255, 255, 0}, {255, 255, 255}};
-  for (int number = 0; number < 16; ++number) EXPECT_EQ(qbColor(number), standard[number]) << number;
-  for (int number : {-1, 16, 255}) EXPECT_EQ(errorNumberOf([number] { qbColor(number); }), 5) << number;
 }
 
 }  // namespace
