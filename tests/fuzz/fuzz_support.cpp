@@ -1,33 +1,27 @@
 #include "tests/fuzz/fuzz_support.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
 
 #include "app/comprobacion/informe_comprobacion.h"
+#include "app/platform/delimited.h"
+#include "app/platform/files.h"
 
 QString fuzzFolder() {
   static const QTemporaryDir folder(
       (QFileInfo(QStringLiteral("/dev/shm")).isWritable() ? QStringLiteral("/dev/shm") : QDir::tempPath()) +
       QStringLiteral("/tiqueron-fuzz-XXXXXX"));
-  if (!folder.isValid()) {
-    std::fprintf(stderr, "no temporary folder for the fuzz inputs\n");
-    std::abort();
-  }
+  fuzzCheck(folder.isValid(), "no temporary folder for the fuzz inputs");
   static const QString path = folder.path() + QLatin1Char('/');
   return path;
 }
 
-QString fuzzFile(const QString& name, const QByteArray& bytes) {
-  const QString path = fuzzFolder() + name;
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()) {
-    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-    std::abort();
-  }
+QString fuzzWrite(const char* name, const QByteArray& bytes) {
+  const QString path = fuzzFolder() + QLatin1String(name);
+  writeFileAtomically(path, bytes);
   return path;
 }
 
@@ -35,6 +29,12 @@ void fuzzCheck(bool ok, const char* what) {
   if (ok) return;
   std::fprintf(stderr, "fuzz check failed: %s\n", what);
   std::abort();
+}
+
+QStringList fuzzFields(const QByteArray& bytes) {
+  QStringList campos;
+  for (DelimitedReader lector(bytes); !lector.atEnd();) campos.append(lector.next());
+  return campos;
 }
 
 bool FuzzAttributes::exists(const QString& path) const {

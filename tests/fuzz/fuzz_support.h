@@ -1,12 +1,16 @@
 #pragma once
-// What the fuzz targets share: the bytes of one input as the file a reader is
-// given, and a check whose failure the fuzzer records as a finding.
+// What the fuzz targets share: the round trip of every file reader (the bytes
+// of one input written as the file the reader is given, read back, and what
+// must hold checked), and a check whose failure the fuzzer records as a finding.
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <cstddef>
 #include <cstdint>
+#include <set>
 
 #include "app/platform/file_attributes.h"
+#include "app/platform/runtime_error.h"
 
 inline QByteArray fuzzBytes(const uint8_t* data, size_t size) {
   return QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
@@ -16,12 +20,45 @@ inline QByteArray fuzzBytes(const uint8_t* data, size_t size) {
 // rutaPrograma has; in memory where the system offers it, removed at exit.
 QString fuzzFolder();
 
-// Writes `bytes` to the file `name` of that folder, the same file for every
-// input, and gives its path.
-QString fuzzFile(const QString& name, const QByteArray& bytes);
-
 // A promise the reader broke: says which and aborts.
 void fuzzCheck(bool ok, const char* what);
+
+// Runs `f`: of the errors the program reports, only the number `allowed` may
+// come (none where it is 0).
+template <typename F>
+void fuzzOnly(int allowed, const char* what, F f) {
+  try {
+    f();
+  } catch (const RuntimeError& error) {
+    fuzzCheck(error.number() == allowed, what);
+  }
+}
+
+// Writes `bytes` to the file `name` of that folder, the same file for every
+// input, and gives its path.
+QString fuzzWrite(const char* name, const QByteArray& bytes);
+
+// The round trip: the input written as `name`, then read by `read` given its
+// path. An error the program shows the user ends the input: the window goes on.
+template <typename Read>
+int fuzzFileRoundTrip(const char* name, const QByteArray& bytes, Read read) {
+  QString path;
+  fuzzOnly(0, "cannot write the input's file", [&] { path = fuzzWrite(name, bytes); });
+  try {
+    read(path);
+  } catch (const RuntimeError&) {
+  }
+  return 0;
+}
+
+// The fields of `bytes` read one after another from the start: what the
+// readers that index a file must give.
+QStringList fuzzFields(const QByteArray& bytes);
+
+// The tickets a window shows first: the first, the last and one past it.
+inline std::set<qint32> fuzzTickets(qint32 last) {
+  return {1, last, last + 1};
+}
 
 // The check of every bet of a file (Comprobar apuestas): it reads as many
 // bets as the opening counts, every problem is of one of them, and every

@@ -8,7 +8,6 @@
 #include <QFile>
 #include <cstdint>
 #include <cstdio>
-#include <ostream>
 
 // clang-format off
 #define FUZZ_TARGETS(X) \
@@ -25,10 +24,6 @@ struct Target {
   const char* name;
   int (*entry)(const uint8_t*, size_t);
 };
-
-void PrintTo(const Target& target, std::ostream* out) {
-  *out << target.name;
-}
 
 #define ENTRY(name) Target{#name, fuzz_##name},
 const Target kTargets[] = {FUZZ_TARGETS(ENTRY)};

@@ -35,13 +35,18 @@ TEST(ConfigQp, EachFieldIsReadByItsRule) {
     lista[campo] = texto;
     EXPECT_EQ(leido(calibracionDeCampos(lista)), esperado) << campo << ": " << texto;
   }
-  for (const auto& [caja, tam] : {std::pair{"1", 7}, {"12", 12}, {"12.5", 12}, {"13", 7}, {"abc", 7},
-                                  {"99999999999999999999", 7}, {"-9", 7}})
+  for (const auto& [caja, tam] : {std::pair{"1", 7},
+                                  {"12", 12},
+                                  {"12.5", 12},
+                                  {"13", 7},
+                                  {"abc", 7},
+                                  {"99999999999999999999", 7},
+                                  {"-9", 7}})
     EXPECT_EQ(tamFuenteValido(caja), tam) << caja;
 }
 
 TEST(ConfigQp, FieldsOverAnyLinesAreReadAndMissingOnesReportedButCompletedBySaving) {
-  TempFolder carpeta;
+  const TempFolder carpeta;
   RecordingAttributes atributos;
   ArchivoConfigQp archivo(carpeta.path(), atributos);
   carpeta.write("configqp.cfg",
@@ -49,15 +54,13 @@ TEST(ConfigQp, FieldsOverAnyLinesAreReadAndMissingOnesReportedButCompletedBySavi
   EXPECT_EQ(leido(archivo.leer()), "-15 2270 10 10 o 12 " + textoRellenoQp + "z");
   EXPECT_EQ(atributos.changes(), (QVector<AttributeChange>{{archivo.ruta(), FileAttribute::Normal},
                                                            {archivo.ruta(), FileAttribute::ReadOnlyHidden}}));
-  EXPECT_EQ(errorNumberOf([&] {
-              archivo.guardar({"-5", "2110", 3100, campoSignoSalva});
-            }),
-            ErrorNumber::InputPastEnd);
+  const GuardadoQuiniela guardado{"-5", "2110", 3100, campoSignoSalva};
+  EXPECT_EQ(errorNumberOf([&] { archivo.guardar(guardado); }), ErrorNumber::InputPastEnd);
   QByteArray esperado = campos({"-5", "True 09", "000640x", "2110", "3100", textoRellenoQp + "z"});
   for (const char* campo : {"0.5", "500000", "60000", "900", "120", "9", "5", "5"})
     esperado += campos({campo});
   EXPECT_EQ(carpeta.read("configqp.cfg"), esperado + campos({carpeta.path()}));
-  EXPECT_EQ(errorNumberOf([&] { archivo.guardar({"-5", "2110", 3100, campoSignoSalva}); }), 0);
+  EXPECT_EQ(errorNumberOf([&] { archivo.guardar(guardado); }), 0);
 
   carpeta.write("configqp.cfg", campos({"-15", "True 10", "000640o", "2270"}));
   EXPECT_EQ(errorNumberOf([&] { archivo.leer(); }), ErrorNumber::InputPastEnd);

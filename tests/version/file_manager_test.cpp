@@ -66,30 +66,26 @@ TEST_F(PrivateBus, TheFileManagerAnswersLaterWhetherItShowsThePropertiesAndIsNev
                                      QDBusConnection::ExportAllSlots));
   const QString service = QStringLiteral("org.freedesktop.FileManager1"), path = folder.file("Tiqueron");
   using Reply = StandInFileManager::Reply;
-  const struct {
-    std::optional<Reply> reply;  // none: no file manager on the bus
-    bool connected;
-    bool shown;
-  } cases[] = {{Reply::Shows, true, true},
-               {Reply::Refuses, true, false},
-               {Reply::Silent, true, false},
-               {std::nullopt, true, false},
-               {Reply::Shows, false, false}};
-  for (const auto& c : cases) {
-    if (c.reply) {
-      fileManager.reply = *c.reply;
+  // The file manager's reply (none: no file manager on the bus), whether the program is connected, shown.
+  for (const auto& [reply, connected, shown] : {std::tuple{std::optional{Reply::Shows}, true, true},
+                                                {Reply::Refuses, true, false},
+                                                {Reply::Silent, true, false},
+                                                {std::nullopt, true, false},
+                                                {Reply::Shows, false, false}}) {
+    if (reply) {
+      fileManager.reply = *reply;
       ASSERT_TRUE(desktop.registerService(service));
     }
     QList<bool> answers;
     QElapsedTimer clock;
     clock.start();
     askFileManager(
-        c.connected ? program : QDBusConnection(QStringLiteral("ninguna")), path, nullptr,
-        [&](bool shown) { answers << shown; }, 300);
+        connected ? program : QDBusConnection(QStringLiteral("ninguna")), path, nullptr,
+        [&](bool s) { answers << s; }, 300);
     EXPECT_LT(clock.elapsed(), 100);
     EXPECT_TRUE(answers.isEmpty());
     EXPECT_TRUE(QTest::qWaitFor([&] { return !answers.isEmpty(); }, 2000));
-    EXPECT_EQ(answers, QList<bool>{c.shown}) << int(c.reply.value_or(Reply(-1))) << c.connected;
+    EXPECT_EQ(answers, QList<bool>{shown}) << int(reply.value_or(Reply(-1))) << connected;
     desktop.unregisterService(service);
   }
   EXPECT_EQ(fileManager.items, QStringList{"file://" + path});

@@ -81,16 +81,14 @@ QString productVersionOf(const QString& path) {
 
 TEST(FileVersionInfo, RefreshReadsTheProductVersionOfTheFirstTranslation) {
   const TempFolder folder;
-  const QList<QPair<QByteArray, QString>> files{
-      {peFile(kSpanish), "1.00.0051"},
-      {peFile(kSpanish, true), "1.00.0051"},
-      {peFile(record(u"3.01.0002", {0x04E40409}, u"040904E4")), "3.01.0002"},
-      {peFile(record(u"1.00.0052", {0x04B00C0A}, u"0c0a04b0")), "1.00.0052"},  // keys without case
-  };
   // The name holds before the file is there; Refresh reads the file again.
   CFileVersionInfo info;
   info.FullPathName(folder.file("programa"));
-  for (const auto& [file, version] : files) {
+  for (const auto& [file, version] :
+       {std::pair{peFile(kSpanish), "1.00.0051"},
+        {peFile(kSpanish, true), "1.00.0051"},
+        {peFile(record(u"3.01.0002", {0x04E40409}, u"040904E4")), "3.01.0002"},
+        {peFile(record(u"1.00.0052", {0x04B00C0A}, u"0c0a04b0")), "1.00.0052"}}) {  // keys without case
     folder.write("programa", file);
     info.Refresh();
     EXPECT_EQ(fields(info), (QStringList{version, "2.00.0007", "Prueba"}));
@@ -115,8 +113,7 @@ TEST(FileVersionInfo, FilesWithoutAUsableRecordLeaveTheFieldsAlone) {
       {"tabla_larga", damaged(u"0C0A04B0", 0, 0xFFF0)},
       {"valor_vacio", damaged(u"ProductVersion", 2, 0)},
       {"carpeta", {}},  // null contents: nothing written
-      {"no_existe", {}},
-  };
+      {"no_existe", {}}};
   const QByteArray pe = peFile(kSpanish, true);
   for (qsizetype length = 0; length < pe.indexOf(kSpanish) + kSpanish.size(); ++length)
     files.append({QStringLiteral("pe%1").arg(length), pe.left(length)});

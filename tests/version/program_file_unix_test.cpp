@@ -6,5 +6,6 @@
 #include "version/version_label.h"
 
 TEST(ProgramFile, IsTheFileTheProgramRunsFrom) {
-  EXPECT_EQ(programFile("/carpeta/"), "/carpeta/" + QFileInfo(QCoreApplication::applicationFilePath()).fileName());
+  EXPECT_EQ(programFile("/carpeta/"),
+            "/carpeta/" + QFileInfo(QCoreApplication::applicationFilePath()).fileName());
 }

@@ -1,8 +1,7 @@
 // The version and properties of the program file through Windows' own
 // services: the version library and the shell.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <QApplication>
 #include <QDialog>

@@ -25,9 +25,8 @@ TEST(Ansi, MatchesTheSystemConverterAndWritesAQuestionMarkForTheRest) {
 }
 
 QStringList fieldsOf(const QByteArray& bytes) {
-  DelimitedReader reader(bytes);
   QStringList fields;
-  while (!reader.atEnd()) fields += reader.next();
+  for (DelimitedReader reader(bytes); !reader.atEnd();) fields += reader.next();
   return fields;
 }
 
@@ -42,7 +41,6 @@ TEST(DelimitedReader, ReadsFieldsAsSequentialInputDoesAndSeeksByByteOffsets) {
       {"\xF3,\"\xD1\xBA\"\r\n", {QString::fromUtf8("ó"), QString::fromUtf8("Ñº")}},
       {"", {}}};
   for (const auto& [bytes, fields] : cases) EXPECT_EQ(fieldsOf(bytes), fields) << bytes.toStdString();
-  // Skipping and seeking go by byte offsets.
   DelimitedReader reader("\"Espa\321a\",2\r\nuno\ndos");  // \321 is Ñ
   EXPECT_EQ(reader.skip(2), 2);
   EXPECT_EQ(reader.position(), 12);
@@ -52,16 +50,13 @@ TEST(DelimitedReader, ReadsFieldsAsSequentialInputDoesAndSeeksByByteOffsets) {
   EXPECT_EQ(reader.next(), QStringLiteral("uno"));
 }
 
-TEST(DelimitedWriter, WritesQuotedAnsiTextsBareNumbersAndCrLfThatReadBack) {
+TEST(DelimitedWriter, WritesQuotedAnsiTextsBareNumbersAndCrLf) {
   DelimitedWriter w;
   w.number(980).number(-0.25).text(numberText(8)).text(QString::fromUtf8("Año º")).text("a,b").endLine();
   // A double quote inside a text would end the field early and shift the rest.
   w.endLine().text(QString()).text(QStringLiteral("x\",y")).text("two\r\nlines").endLine();
-  const QByteArray bytes = w.ansiBytes();
-  EXPECT_EQ(bytes,
+  EXPECT_EQ(w.ansiBytes(),
             QByteArray("980,-.25,\" 8\",\"A\xF1o \xBA\",\"a,b\"\r\n\r\n\"\",\"x',y\",\"two\r\nlines\"\r\n"));
-  EXPECT_EQ(fieldsOf(bytes), (QStringList{"980", "-.25", " 8", QString::fromUtf8("Año º"), "a,b", "", "",
-                                          "x',y", "two\r\nlines"}));
 }
 
 TEST(ReadLines, SplitsAsLineInputDoes) {
