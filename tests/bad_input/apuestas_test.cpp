@@ -18,6 +18,7 @@ QByteArray signosMalos(const QByteArray& malos) {
 }  // namespace
 
 TEST_F(VentanaQp, BadFootballPoolsFilesGiveTheirMessagesAndNothingToPrint) {
+  const QByteArray diezMB(10 << 20, 'X');
   const struct {
     const char* caso;
     const char* archivo;  // nullptr: none written
@@ -34,26 +35,12 @@ TEST_F(VentanaQp, BadFootballPoolsFilesGiveTheirMessagesAndNothingToPrint) {
       {"AD243 of 125 bytes", "AD243", archivoAD243(0) + "1", {}, {}, 0, 0, 0},
       {"AD243 of 247 bytes", "AD243", archivoAD243(0) + QByteArray(123, '1'), {}, {}, 0, 0, 0},
       // Counts of letters read as 0: the ticket read leaves no ticket to print.
-      {"AD243 counts of letters",
-       "AD243",
-       archivoAD243(2).replace(21, 14, "ABCDEF--GHIJKL"),
-       {},
-       {},
-       0,
-       0,
-       0},
+      {"AD243 letter counts", "AD243", archivoAD243(2).replace(21, 14, "ABCDEF--GHIJKL"), {}, {}, 0, 0, 0},
       {"text file missing", nullptr, {}, "44", {kNoEncontrado}, 0, 0, 0},
       {"text file empty", "Qp44.TXT", "", "44", {}, 0, 0, 0},
       // Nine empty fields: blank bets print their ticket's reference texts only.
       {"only commas", "Qp44.TXT", ",,,,,,,,\r\n", "44", {}, 9, 2, 3},
-      {"a 10 MB line",
-       "Qp44.TXT",
-       apuesta(1).toLatin1() + QByteArray(10 << 20, 'X') + "\r\n",
-       "44",
-       {},
-       1,
-       1,
-       1},
+      {"a 10 MB line", "Qp44.TXT", apuesta(1).toLatin1() + diezMB + "\r\n", "44", {}, 1, 1, 1},
       {"NUL bytes", "Qp44.TXT", signosMalos(QByteArray(1, '\0')), "44", QStringList(13, kSubindice), 1, 1, 1},
       {"bytes of no code page", "Qp44.TXT", signosMalos("\x81\x8d\x8f\x90\x9d"), "44",
        QStringList(13, kSubindice), 1, 1, 1},

@@ -28,22 +28,29 @@ class Juegos : public VentanaLo, public ::testing::WithParamInterface<char> {
  protected:
   bool q() const { return GetParam() == 'Q'; }
 
-  // The window on a text bet file of `boletos` whole tickets.
-  void abreArchivo(int boletos) {
+  // The window on a bet file of `boletos` whole tickets, text or (lotto) binary.
+  void abreArchivo(int boletos, bool binario = false) {
     const int apuestas = boletos * forma(GetParam()).porBoleto;
     if (q()) {
       nombre = u"Qp07.TXT"_s;
-      carpeta.write(nombre, archivoTexto(apuestas));
+      carpeta.write(nombre, archivo(apuestas, false));
       for (MessageResult r : {MessageResult::Ok, MessageResult::No}) dialogos.answer(r);
       dialogos.answer(u"7"_s);
       qp = std::make_unique<boletoqp>(plataforma, rutaPrograma);
     } else {
-      nombre = u"A%1%2.TXT"_s.arg(QChar::fromLatin1(GetParam())).arg(apuestas, 6, 10, QChar(u'0'));
-      lo = abreCon(nombre, archivoLotoTexto(GetParam(), apuestas));
+      nombre = u"A%1%2.%3"_s.arg(QChar::fromLatin1(GetParam()))
+                   .arg(apuestas, 6, 10, QChar(u'0'))
+                   .arg(binario ? "LOT" : "TXT");
+      lo = abreCon(nombre, archivo(apuestas, binario));
     }
     ASSERT_EQ(boletoActual(), 1);
   }
 
+  QByteArray archivo(int apuestas, bool binario) const {
+    return q()       ? archivoTexto(apuestas)
+           : binario ? archivoLotoBinario(GetParam(), apuestas)
+                     : archivoLotoTexto(GetParam(), apuestas);
+  }
   qint32& boletoActual() { return q() ? qp->boletoActual : lo->boletoActual; }
   void imprimeSiguiente() { (q() ? qp->Command1 : lo->Command10)->click(); }
   void imprimeActual() { (q() ? qp->Command8 : lo->Command11)->click(); }
@@ -113,14 +120,14 @@ TEST_P(Juegos, PrintNextRunsOfFiveAndPartOfATicketStopAtTheLast) {
   EXPECT_EQ(impresora.documents().size(), antes) << "no ticket after the last";
 
   dialogos.answer(MessageResult::Ok);
-  parcial(2);
+  parcial(0);  // the first box chooses two
   EXPECT_EQ(
       std::tuple(dialogos.last().text, dialogos.last().title, dialogos.last().buttons),
-      std::tuple(u"Ha seleccionado las  3\n Apuestas primeras para Imprimir\nSi esta de acuerdo continue?"_s,
+      std::tuple(u"Ha seleccionado las  2\n Apuestas primeras para Imprimir\nSi esta de acuerdo continue?"_s,
                  u"Imprimir parte del boleto!!"_s, MessageButtons::OkCancel));
   q() ? qp->mnuConfigura_Click() : lo->mnuConfigura_Click();
   imprimeActual();
-  EXPECT_EQ(impresos(antes), paginas(10, 10, 3));
+  EXPECT_EQ(impresos(antes), paginas(10, 10, 2));
   EXPECT_TRUE((q() ? qp->Frame2 : lo->Frame2)->isHidden()) << "printing closes the calibration";
 }
 
@@ -139,10 +146,13 @@ TEST_P(Juegos, NoPrinterIsReportedAndTheScreenComesBack) {
 }
 
 TEST_P(Juegos, ABetFileThatGoesAwayOrShrinksIsReportedAndNothingPrinted) {
-  for (const int despues : {0, 1}) {
-    abreArchivo(5);
+  // Deleted or shrunk, a text file or (lotto) a binary one.
+  for (int vez = 0; vez < (q() ? 2 : 4); ++vez) {
+    const bool despues = vez % 2, binario = vez / 2;
+    SCOPED_TRACE(testing::Message() << (binario ? "binary " : "text ") << (despues ? "shrunk" : "deleted"));
+    abreArchivo(5, binario);
     if (despues)
-      carpeta.write(nombre, q() ? archivoTexto(9) : archivoLotoTexto(GetParam(), 9));
+      carpeta.write(nombre, archivo(9, binario));
     else
       carpeta.remove(nombre);
     dialogos.forget();
