@@ -3,12 +3,10 @@
 // platform says, goes on, and leaves the file either as it was or rewritten
 // whole.
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include "app/platform/delimited.h"
-#include "app/platform/files.h"
-#include "loto/files/configloi.h"
 #include "loto/textos_boletolo.h"
 #include "quiniela/configqp.h"
 #include "tests/loto_window/ventana_lo.h"
@@ -17,30 +15,24 @@
 
 namespace {
 
-QStringList campos(const QByteArray& datos) {
-  QStringList leidos;
-  for (DelimitedReader lector(datos); !lector.atEnd();) leidos << lector.next();
-  return leidos;
-}
-
-QString con(int numero, const QString& etiqueta = QString()) {
+QString con(int numero, const QString& etiqueta) {
   return errorDescription(numero) + etiqueta;
 }
-
-// How a case leaves the file on disk.
-enum class Disco { Igual, Reescrito };
 
 struct Caso {
   const char* caso;
   QByteArray datos;  // the file's bytes; empty: a folder in its place
   bool carpetaSoloLectura;
-  QStringList mensajes;  // at the window's start, then at its close
-  Disco disco;
+  QStringList mensajes;  // the errors at the window's start, then at its close
+  bool reescrito;        // else left as it was
 };
 
-// The file as the case leaves it at the start, then read back.
-void prepara(const TempFolder& carpeta, const QString& nombre, const Caso& c) {
-  ponSoloLectura(carpeta.path(), false);
+// Opens and closes a window on the calibration file `nombre` as the case
+// leaves it, then checks the errors shown (the boxes that match `error`) and
+// the file left.
+void prueba(const TempFolder& carpeta, ScriptedDialogs& dialogos, const QString& nombre, const Caso& c,
+            int campos, const QString& error, const std::function<void()>& abreYCierra) {
+  SCOPED_TRACE(c.caso);
   carpeta.remove(nombre);
   QDir(carpeta.file(nombre)).removeRecursively();
   if (c.datos.isEmpty()) {
@@ -49,30 +41,30 @@ void prepara(const TempFolder& carpeta, const QString& nombre, const Caso& c) {
     carpeta.write(nombre, c.datos);
     QFile::setPermissions(carpeta.file(nombre), QFile::ReadOwner);
   }
-  if (c.carpetaSoloLectura) ponSoloLectura(carpeta.path(), true);
-}
-
-void compruebaDisco(const TempFolder& carpeta, const QString& nombre, const Caso& c, int campos15o7) {
-  ponSoloLectura(carpeta.path(), false);
+  {
+    std::optional<CarpetaSoloLectura> soloLectura;
+    if (c.carpetaSoloLectura) soloLectura.emplace(carpeta.path());
+    dialogos.forget();
+    abreYCierra();
+  }
+  QStringList mensajes;
+  for (const ShownBox& caja : dialogos.shown())
+    if (caja.text.contains(QRegularExpression(error))) mensajes << caja.text;
+  EXPECT_EQ(mensajes, c.mensajes);
   const QFileInfo info(carpeta.file(nombre));
   if (c.datos.isEmpty()) {
     EXPECT_TRUE(info.isDir()) << "the folder is left alone";
     return;
   }
   const QByteArray ahora = carpeta.read(nombre);
-  if (c.disco == Disco::Igual) {
+  int leidos = 0;
+  for (DelimitedReader lector(ahora); !lector.atEnd(); lector.next()) ++leidos;
+  if (c.reescrito)
+    EXPECT_TRUE(leidos == campos && ahora.endsWith("\r\n"))
+        << "rewritten whole: " << ahora.left(200).toStdString();
+  else
     EXPECT_EQ(ahora, c.datos);
-  } else {
-    EXPECT_EQ(campos(ahora).size(), campos15o7) << "rewritten whole";
-    EXPECT_TRUE(ahora.endsWith("\r\n"));
-  }
   EXPECT_FALSE(info.permissions() & QFile::WriteOwner) << "read-only again";
-}
-
-QStringList mensajesDesde(const ScriptedDialogs& dialogos, int desde) {
-  QStringList textos;
-  for (const ShownBox& caja : dialogos.shown().mid(desde)) textos << caja.text;
-  return textos;
 }
 
 }  // namespace
@@ -81,65 +73,39 @@ TEST_F(VentanaQp, BadConfigQpFilesAreReportedAndNeverLeftHalfWritten) {
   carpeta.write("AD243", archivoAD243(2));
   const QByteArray seis =
       "\"-30\",\"True 09\",\"000640x\",\"2085\",\"3100\",\"" + textoRellenoQp.toLatin1() + "\"";
+  const QByteArray quince = seis + QByteArray(",\"x\"").repeated(9) + "\r\n";
   const Caso casos[] = {
-      {"missing fields",
-       "\"-15\",\"True 09\",\"000640x\"\r\n",
-       false,
-       {con(62, "62"), con(62, "62")},
-       Disco::Reescrito},
-      {"extra fields", seis + QByteArray(",\"x\"").repeated(14) + "\r\n", false, {}, Disco::Reescrito},
-      {"an unterminated quote", seis.chopped(5) + "\r\n\"0.5", false, {con(62, "62")}, Disco::Reescrito},
-      {"1 MB of text", QByteArray(1 << 20, 'a'), false, {con(62, "62"), con(62, "62")}, Disco::Reescrito},
-      {"read-only on disk", seis + QByteArray(",\"x\"").repeated(9) + "\r\n", false, {}, Disco::Reescrito},
-      {"in a read-only folder",
-       seis + QByteArray(",\"x\"").repeated(9) + "\r\n",
-       true,
-       {con(70, "70")},
-       Disco::Igual},
-      {"replaced by a folder", QByteArray(), false, {con(75, "75"), con(75, "75")}, Disco::Igual}};
-  for (const Caso& c : casos) {
-    SCOPED_TRACE(c.caso);
-    prepara(carpeta, "configqp.cfg", c);
-    dialogos.forget();
-    auto w = abre();
-    w->done(0);
-    QStringList mensajes = mensajesDesde(dialogos, 0);
-    mensajes.removeIf(
-        [](const QString& m) { return !m.contains(QRegularExpression("\\d$")); });  // errors only
-    EXPECT_EQ(mensajes, c.mensajes);
-    compruebaDisco(carpeta, "configqp.cfg", c, 15);
-  }
+      {"missing fields", "\"-15\",\"True 09\",\"000640x\"\r\n", false, {con(62, "62"), con(62, "62")}, true},
+      {"extra fields", seis + QByteArray(",\"x\"").repeated(14) + "\r\n", false, {}, true},
+      {"an unterminated quote", seis.chopped(5) + "\r\n\"0.5", false, {con(62, "62")}, true},
+      {"1 MB of text", QByteArray(1 << 20, 'a'), false, {con(62, "62"), con(62, "62")}, true},
+      {"read-only on disk", quince, false, {}, true},
+      {"in a read-only folder", quince, true, {con(70, "70")}, false},
+      {"replaced by a folder", QByteArray(), false, {con(75, "75"), con(75, "75")}, false}};
+  for (const Caso& c : casos)
+    prueba(carpeta, dialogos, "configqp.cfg", c, 15, "\\d$", [&] { abre()->done(0); });
 }
 
 TEST_F(VentanaLo, BadConfigLoiFilesAreReportedAndNeverLeftHalfWritten) {
   const QString gcfg = " Gcfg Nº   ";
   // The offsets the file could not give take the game's default position.
-  const QString repara = textoslo::reparacionCalibracion(true, true, 155, 1505);
+  const QString repara = " F" + textoslo::reparacionCalibracion(true, true, 155, 1505);
   const Caso casos[] = {
       // The save after the failed start writes the file whole: closing then has nothing to report.
-      {"missing fields", "980,30,\" 1290\"\r\n", false, {con(62, " F" + repara)}, Disco::Reescrito},
-      {"extra fields", kConfigLoi.chopped(2) + ",\"x\",\"y\"\r\n", false, {}, Disco::Reescrito},
+      {"missing fields", "980,30,\" 1290\"\r\n", false, {con(62, repara)}, true},
+      {"extra fields", kConfigLoi.chopped(2) + ",\"x\",\"y\"\r\n", false, {}, true},
       {"an unterminated quote",
        "980,30,\" 1290\",\"0480-0155\",\"4840-1505\",\" 8\",\"980-30",
        false,
        {},
-       Disco::Reescrito},
-      {"1 MB of text", QByteArray(1 << 20, 'a'), false, {con(62, " F" + repara)}, Disco::Reescrito},
-      {"read-only on disk", kConfigLoi, false, {}, Disco::Reescrito},
-      {"in a read-only folder", kConfigLoi, true, {con(70, gcfg + "70")}, Disco::Igual},
+       true},
+      {"1 MB of text", QByteArray(1 << 20, 'a'), false, {con(62, repara)}, true},
+      {"read-only on disk", kConfigLoi, false, {}, true},
+      {"in a read-only folder", kConfigLoi, true, {con(70, gcfg + "70")}, false},
       {"replaced by a folder",
        QByteArray(),
        false,
-       {con(75, " F" + repara), con(75, gcfg + "75"), con(75, gcfg + "75")},
-       Disco::Igual}};
-  for (const Caso& c : casos) {
-    SCOPED_TRACE(c.caso);
-    prepara(carpeta, "configloi.cfg", c);
-    dialogos.forget();
-    auto w = abre();
-    w->done(0);
-    EXPECT_EQ(mensajesDesde(dialogos, 0), c.mensajes);
-    compruebaDisco(carpeta, "configloi.cfg", c, 7);
-  }
+       {con(75, repara), con(75, gcfg + "75"), con(75, gcfg + "75")},
+       false}};
+  for (const Caso& c : casos) prueba(carpeta, dialogos, "configloi.cfg", c, 7, "", [&] { abre()->done(0); });
 }
-

@@ -15,9 +15,9 @@
 #include "app/platform/runtime_error.h"
 #include "loto/boletolo.h"
 #include "tests/support/entorno_prueba.h"
+#include "tests/support/formulario_loto.h"
 #include "tests/support/pdf_reader.h"
 #include "tests/support/texto_en_fallos.h"
-
 
 // The line of a configloi.cfg as the program ships it.
 inline const QByteArray kConfigLoi =
@@ -30,17 +30,16 @@ inline QString apuestaLoto(char juego, int n) {
   const int cuantos = juego == 'B' || juego == 'P' ? 6 : 5;
   const int maximo = juego == 'E' ? 50 : juego == 'G' ? 54 : 49;
   QString texto;
-  int numero = 0;
-  for (int i = 0; i < cuantos; ++i) {
-    numero += 1 + (n * (i + 3) + i * i) % (maximo / cuantos - 1);
-    texto += QString::number(numero).rightJustified(2, u'0');
-  }
+  const auto dos = [&](int v) { texto += QString::number(v).rightJustified(2, u'0'); };
+  for (int i = 0, numero = 0; i < cuantos; ++i)
+    dos(numero += 1 + (n * (i + 3) + i * i) % (maximo / cuantos - 1));
   if (juego == 'E') {
     const int primera = 1 + n % 11;
-    texto += QString::number(primera).rightJustified(2, u'0') +
-             QString::number(primera + 1 + n % (12 - primera)).rightJustified(2, u'0');
+    dos(primera);
+    dos(primera + 1 + n % (12 - primera));
   } else {
-    texto += QString::number(n % 10).rightJustified(2, u'0') + (juego == 'G' ? u"00"_s : u""_s);
+    dos(n % 10);
+    if (juego == 'G') dos(0);
   }
   return texto;
 }
@@ -55,10 +54,8 @@ inline QByteArray archivoLotoTexto(char juego, int apuestas) {
 // A binary bet file: six header bytes, then seven bytes a bet, each a field plus 46.
 inline QByteArray archivoLotoBinario(char juego, int apuestas) {
   QByteArray datos = "TIQLOT";
-  for (int n = 1; n <= apuestas; ++n) {
-    const QString apuesta = apuestaLoto(juego, n);
-    for (int k = 0; k < 14; k += 2) datos += char(apuesta.mid(k, 2).toInt() + 46);
-  }
+  for (int n = 1; n <= apuestas; ++n)
+    for (int campo : camposDe(apuestaLoto(juego, n))) datos += char(campo + 46);
   return datos;
 }
 
@@ -90,28 +87,27 @@ class VentanaLo : public ::testing::Test, protected EntornoPrueba {
 // What the number grids of the open game show, block by block: the numbers
 // read back from the marked cells by the form's layout (rows of ten from the
 // right for the 49 and 54 forms, rows of nine for Euromillones), then the
-// extra boxes marked (stars, clave, reintegro).
+// extra boxes marked (stars, clave, reintegro) as row, column and text.
 inline QStringList enPantalla(const boletoLO& w) {
   const bool euro = w.floto == 1, gordo = w.floto == 2;
-  const int bloques = euro ? 5 : gordo ? 6 : 8;
   QStringList resultado;
-  for (int b = 0; b < bloques; ++b) {
+  for (int b = 0; b < (euro ? 5 : gordo ? 6 : 8); ++b) {
     const Grid* numeros = euro ? w.tablae[b] : gordo ? w.tablag[b] : w.tabla[b];
-    QStringList marcados;
+    QList<int> marcados;
     for (int fila = 0; fila < numeros->model().rows(); ++fila)
       for (int col = 0; col < numeros->model().cols(); ++col)
         if (!numeros->textMatrix(fila, col).isEmpty())
-          marcados << QString::number(euro ? fila * 9 + (9 - col) : fila * 10 + (9 - col));
-    std::sort(marcados.begin(), marcados.end(),
-              [](const QString& a, const QString& b) { return a.toInt() < b.toInt(); });
+          marcados << (euro ? fila * 9 + 9 - col : fila * 10 + 9 - col);
+    std::sort(marcados.begin(), marcados.end());
+    QStringList texto;
+    for (int n : marcados) texto << QString::number(n);
     const Grid* extras = euro ? w.tbe[b] : gordo ? w.tbg[b] : (b == 0 ? w.tablar : nullptr);
     QStringList extra;
-    if (extras)
-      for (int fila = 0; fila < extras->model().rows(); ++fila)
-        for (int col = 0; col < extras->model().cols(); ++col)
-          if (!extras->textMatrix(fila, col).isEmpty())
-            extra << QString::number(fila) + QString::number(col) + extras->textMatrix(fila, col);
-    resultado << marcados.join(' ') + (extra.isEmpty() ? QString() : " | " + extra.join(' '));
+    for (int fila = 0; extras && fila < extras->model().rows(); ++fila)
+      for (int col = 0; col < extras->model().cols(); ++col)
+        if (!extras->textMatrix(fila, col).isEmpty())
+          extra << QString::number(fila) + QString::number(col) + extras->textMatrix(fila, col);
+    resultado << texto.join(' ') + (extra.isEmpty() ? QString() : " | " + extra.join(' '));
   }
   return resultado;
 }

@@ -1,5 +1,6 @@
-// Choosing and opening the bet file, counting, and moving through the tickets.
-
+// Choosing and opening the bet file, counting, moving through the tickets, a
+// matchday that is no number, and signs no bet has.
+#include "quiniela/nombre_jornada.h"
 #include "tests/quiniela_window/ventana_qp.h"
 
 TEST_F(VentanaQp, OpensTheChosenFileCountsItAndShowsTheFirstAndLastTickets) {
@@ -13,7 +14,7 @@ TEST_F(VentanaQp, OpensTheChosenFileCountsItAndShowsTheFirstAndLastTickets) {
     QString plenoUltimo;
   } casos[] = {
       {"AD243", archivoAD243(0) + "1", {}, 0, 0, "", "", 0, ""},  // 125 bytes: no whole ticket
-      {"AD243", archivoAD243(0) + QByteArray(123, '1'), {}, 0, 0, "", "", 0, ""},  // 247 bytes
+      {"AD243", archivoAD243(0, 40, 5) + QByteArray(123, '1'), {}, 0, 0, "", "", 0, ""},  // 247 bytes
       // Header 000000 / 000003: 24 bets; ticket 3 is half a record and blank.
       {"AD243", archivoAD243(2, 0, 3) + QByteArray(60, '1'), {}, 24, 3, "07", plenoDe(1), 0, "  "},
       {"Qp07.TXT", archivoTexto(17), "7", 17, 3, "07", plenoDe(1), 1, plenoDe(3)},
@@ -36,7 +37,12 @@ TEST_F(VentanaQp, OpensTheChosenFileCountsItAndShowsTheFirstAndLastTickets) {
               std::tuple(QString(c.archivo), carpeta.file(c.archivo), c.respuesta ? 2 : 1, c.napuestas,
                          c.nboletos));
     EXPECT_EQ(w->Frame4->isHidden(), c.nboletos == 0);
-    if (c.nboletos == 0) continue;
+    if (c.nboletos == 0) {
+      w->Command1->click();
+      w->mnuTiqueron_Click();
+      EXPECT_TRUE(impresora.documents().isEmpty()) << "nothing to print";
+      continue;
+    }
     EXPECT_EQ(QStringList({w->Text2->text(), w->Text4->text(), w->Label15->text()}),
               QStringList(
                   {u"%1   Boleto nº1"_s.arg(c.nboletos), c.jornada, c.pleno.left(1) + " " + c.pleno.mid(1)}));
@@ -65,42 +71,35 @@ TEST_F(VentanaQp, NavigationStaysWithinTheFile) {
   }
 }
 
-TEST_F(VentanaQp, AFileWithoutWholeTicketsLeavesNothingToPrint) {
-  carpeta.write("AD243", archivoAD243(3));
-  auto w = abre();
-  ASSERT_EQ(w->nboletos, 3);
-  for (int bytes : {125, 247}) {
-    // The header promises five tickets that the file does not hold.
-    carpeta.write("AD243", archivoAD243(0, 40, 5) + QByteArray(bytes - 124, '1'));
-    dialogos.answer(MessageResult::Yes);
-    w->mnuAbrir_Click();
-    EXPECT_EQ(std::pair(w->napuestas, w->nboletos), std::pair(0, 0)) << bytes;
-    w->Command1->click();
-    w->mnuTiqueron_Click();
-    EXPECT_TRUE(impresora.documents().isEmpty()) << bytes;
-  }
+TEST_F(VentanaQp, AMatchdayThatIsNoNumberStopsAndOneWithAFolderOpensNothing) {
+  carpeta.write("QpAB.TXT", archivoTexto(16));
+  auto w = abre("AB");
+  EXPECT_EQ(std::tuple(dialogos.last().text, dialogos.last().title, dialogos.last().icon),
+            std::tuple(u"Debe introducir la Jornada!!"_s, u"Imprimir Boletos"_s, MessageIcon::Stop));
+  EXPECT_EQ(w->Text4->text(), "JJ");
+  EXPECT_FALSE(w->Frame1->isHidden() || w->Label13->isHidden() || w->Label14->isHidden());
+  w->Command1->click();
+  w->mnuTiqueron_Click();
+  EXPECT_TRUE(impresora.documents().isEmpty());
+  EXPECT_EQ(w->boletoActual, 2) << "the run ends at once";
+  w = abre("../AB");
+  EXPECT_EQ(dialogos.last().text, textoJornadaConRuta);
+  EXPECT_EQ(w->nombreArchivo + w->rutaArchivo, "Preuba");
 }
 
-TEST_F(VentanaQp, ATextFileThatGoesAwayOrShrinksIsReportedAndNothingPrinted) {
-  const QString desaparecido = errorDescription(ErrorNumber::FileNotFound) + "53";
-  const QString acortado = errorDescription(ErrorNumber::InputPastEnd) + "62";
-  for (const auto& [despues, mensaje] :
-       {std::pair{QByteArray(), desaparecido}, {archivoTexto(9), acortado}}) {
-    carpeta.write("Qp07.TXT", archivoTexto(24));
-    auto w = abre("7");
-    if (despues.isEmpty())
-      carpeta.remove("Qp07.TXT");
-    else
-      carpeta.write("Qp07.TXT", despues);
-    dialogos.forget();
-    w->Command1->click();  // ticket 2
-    ASSERT_EQ(dialogos.shown().size(), 1);
-    EXPECT_EQ(dialogos.last().text, mensaje);
-    EXPECT_EQ(w->Text4->text(), "07") << "the matchday of the name";
-    EXPECT_TRUE(impresora.documents().isEmpty());
-    EXPECT_EQ(enPantalla(*w), QString(114, ' '));
-    EXPECT_FALSE(w->Frame1->isHidden() || w->Label13->isHidden());
-    w->mnuTiqueron_Click();  // a run stops at the first ticket it cannot read
-    EXPECT_EQ(std::pair(int(dialogos.shown().size()), int(impresora.documents().size())), std::pair(2, 0));
-  }
+TEST_F(VentanaQp, BadSignsGiveOneMessageEachAndNoMark) {
+  // Matches 4 and 9 of bet 1 spoilt, a Pleno al 15 with no row; an empty line ends the ticket.
+  QString malo = apuesta(1);
+  malo[3] = ' ';
+  malo[8] = 'x';
+  carpeta.write("Qp07.TXT", (malo + "Z \r\n\r\n" + apuesta(3) + "\r\n").toLatin1());
+  auto w = abre("07");
+  ASSERT_EQ(dialogos.shown().size(), 5);
+  for (int i : {3, 4})
+    EXPECT_EQ(dialogos.shown()[i].text, errorDescription(ErrorNumber::SubscriptOutOfRange) + "9");
+  EXPECT_EQ(enPantalla(*w), malo.replace('x', ' ') + QString(7 * 14 + 2, ' '));
+  w->Command8->click();
+  int marcas = 0;
+  for (const PdfWord& palabra : pdfWords(impresora.documents().value(0))) marcas += palabra.text == "x";
+  EXPECT_EQ(marcas, 12);
 }

@@ -1,6 +1,6 @@
 // "Comprobar apuestas" in the football-pools window: the report in its own
 // window, going to a problem's ticket without printing it, the report saved
-// and printed, and a file that cannot be read.
+// and printed, and the bar of a long check.
 #include <QListWidget>
 #include <QProgressDialog>
 #include <QThread>
@@ -53,17 +53,6 @@ TEST_F(VentanaQp, ComprobarApuestasListsTheFirst1000ProblemsGoesToATicketAndSave
   EXPECT_EQ(w->boletoActual, 2);
   EXPECT_EQ(w->Text2->text(), u"128   Boleto nº2"_s);
   EXPECT_EQ(impresora.documents().size(), impresos + 1) << "the ticket is shown, not printed";
-}
-
-TEST_F(VentanaQp, ComprobarApuestasOnAFileThatCannotBeReadShowsTheErrorAndKeepsTheTicket) {
-  carpeta.write("AD243", archivoAD243(3));
-  auto w = abre();
-  w->Command3->click();
-  carpeta.remove("AD243");
-  EXPECT_FALSE(conInforme([&] { w->mnuComprobar->trigger(); }));
-  EXPECT_EQ(dialogos.last().text, u"No se ha encontrado el archivo53"_s);
-  EXPECT_EQ(w->boletoActual, 2);
-  EXPECT_EQ(w->nboletos, 3);
 }
 
 // A check is run under a bar only once it has taken half a second; cancelling

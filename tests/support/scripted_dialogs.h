@@ -2,12 +2,12 @@
 // Dialogs double: records every box and answers from a script.
 #include <QVector>
 #include <deque>
+#include <optional>
 #include <variant>
 
 #include "app/platform/dialogs.h"
 
 struct ShownBox {
-  bool isInput = false;
   QString text, title;  // text: the message or the input prompt
   MessageButtons buttons = MessageButtons::Ok;
   MessageIcon icon = MessageIcon::None;
@@ -25,9 +25,17 @@ class ScriptedDialogs : public Dialogs {
   const QVector<ShownBox>& shown() const { return shown_; }
   const ShownBox& last() const { return shown_.back(); }
   void forget() { shown_.clear(); }
-  bool scriptUsedUp() const { return answers_.empty(); }
 
  private:
+  // The next scripted answer when it is of kind T.
+  template <typename T>
+  std::optional<T> take() {
+    if (answers_.empty() || !std::holds_alternative<T>(answers_.front())) return std::nullopt;
+    const T answer = std::get<T>(answers_.front());
+    answers_.pop_front();
+    return answer;
+  }
+
   std::deque<std::variant<MessageResult, QString>> answers_;
   QVector<ShownBox> shown_;
 };

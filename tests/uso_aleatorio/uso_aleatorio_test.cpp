@@ -8,20 +8,14 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
-#include <QAction>
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
-#include <QPointer>
 #include <QTest>
 #include <QTimer>
-#include <deque>
-#include <functional>
-#include <memory>
 #include <random>
 
 #include "app/application.h"
@@ -36,21 +30,21 @@
 
 namespace {
 
-const QStringList kValores = {QString(20, u'9'), u"40000"_s, u"-40000"_s, u"1e400"_s, u"abc"_s,
-                              QString(300, u'7'), QString(400, u'9'), QString(), u" "_s, u"8"_s, u"0"_s};
-const QList<int> kTeclas = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Tab,
-                            Qt::Key_Space,  Qt::Key_Up,    Qt::Key_Down};
+const QStringList kValores = {
+    QString(20, u'9'),  u"40000"_s, u"-40000"_s, u"1e400"_s, u"abc"_s, QString(300, u'7'),
+    QString(400, u'9'), QString(),  u" "_s,      u"8"_s,     u"0"_s};
+const Qt::Key kTeclas[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Tab,
+                           Qt::Key_Space,  Qt::Key_Up,    Qt::Key_Down};
 
 // Boxes answered at random: any of the box's buttons, any silly typed value.
 class DialogosAlAzar : public Dialogs {
  public:
   explicit DialogosAlAzar(std::mt19937& azar) : azar_(azar) {}
-  MessageResult message(const QString&, const QString&, MessageButtons buttons, MessageIcon) override {
-    const QVector<MessageResult> posibles =
-        buttons == MessageButtons::Ok         ? QVector<MessageResult>{MessageResult::Ok}
-        : buttons == MessageButtons::OkCancel ? QVector<MessageResult>{MessageResult::Ok, MessageResult::Cancel}
-                                              : QVector<MessageResult>{MessageResult::Yes, MessageResult::No, MessageResult::Cancel};
-    return posibles.at(int(azar_() % posibles.size()));
+  MessageResult message(const QString&, const QString&, MessageButtons botones, MessageIcon) override {
+    const int n = int(azar_() % 3);
+    if (botones == MessageButtons::Ok) return MessageResult::Ok;
+    if (botones == MessageButtons::OkCancel) return n ? MessageResult::Ok : MessageResult::Cancel;
+    return n == 0 ? MessageResult::Yes : n == 1 ? MessageResult::No : MessageResult::Cancel;
   }
   QString input(const QString&, const QString&, const QString&) override {
     return azar_() % 2 ? QString::number(azar_() % 40) : kValores.at(int(azar_() % kValores.size()));
@@ -60,33 +54,21 @@ class DialogosAlAzar : public Dialogs {
   std::mt19937& azar_;
 };
 
-quint32 semilla(quint32 porDefecto) {
-  bool valida = false;
-  const quint32 dada = qEnvironmentVariable("TIQUERON_SEMILLA").toUInt(&valida);
-  return valida ? dada : porDefecto;
+int erroresAtrapados() {
+  return handlerErrorsCaught() + static_cast<Application*>(QCoreApplication::instance())->errorsCaught();
 }
 
-int acciones() {
-  bool valida = false;
-  const int dadas = qEnvironmentVariableIntValue("TIQUERON_ACCIONES", &valida);
-  return valida ? dadas : 2000;
-}
-
-// The window under test as the user finds it: shown and active.
-void muestra(QWidget& w) {
-  w.show();
-  QApplication::setActiveWindow(&w);
-}
-
-class UsoAleatorio : public ::testing::TestWithParam<const char*> {
+class UsoAleatorio : public ::testing::TestWithParam<const char*>, protected EntornoPrueba {
  protected:
   void SetUp() override {
     for (const QString& nombre : QDir(TIQUERON_DATA_DIR).entryList(QDir::Files))
-      QFile::copy(TIQUERON_DATA_DIR + nombre, carpeta_.file(nombre));
+      QFile::copy(TIQUERON_DATA_DIR + nombre, carpeta.file(nombre));
     // As the program leaves them between uses.
     for (const char* cfg : {"configloi.cfg", "configqp.cfg"})
-      QFile::setPermissions(carpeta_.file(cfg), QFile::ReadOwner);
-    semilla_ = semilla(qHash(QByteArray(GetParam())) % 100000);
+      QFile::setPermissions(carpeta.file(cfg), QFile::ReadOwner);
+    bool dada = false;
+    semilla_ = qEnvironmentVariable("TIQUERON_SEMILLA").toUInt(&dada);
+    if (!dada) semilla_ = qHash(QByteArray(GetParam())) % 100000;
     azar_.seed(semilla_);
     std::printf("uso aleatorio %s: semilla %u\n", GetParam(), semilla_);
     std::fflush(stdout);
@@ -98,131 +80,107 @@ class UsoAleatorio : public ::testing::TestWithParam<const char*> {
       if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
     });
     cierraModales_.start();
-    errores_ = erroresAtrapados();
-  }
-
-  void TearDown() override { cierraModales_.stop(); }
-
-  // Errors that got past the routines' own traps, to the handlers' net or
-  // to the event loop's.
-  static int erroresAtrapados() {
-    return handlerErrorsCaught() + static_cast<Application*>(QCoreApplication::instance())->errorsCaught();
   }
 
   // Runs the actions on the window `crea` makes, making it anew whenever an
   // action closed it.
   void usa(const std::function<QWidget*()>& crea) {
+    const int errores = erroresAtrapados();
+    bool valida = false;
+    const int acciones = qEnvironmentVariableIntValue("TIQUERON_ACCIONES", &valida);
     std::unique_ptr<QWidget> w(crea());
-    muestra(*w);
-    for (int i = 0; i < acciones(); ++i) {
-      if (!w->isVisible()) {
+    for (int i = 0; i < (valida ? acciones : 2000); ++i) {
+      if (!w->isVisible() && i > 0) {
         // Hidden by one of its commands: the start-up window shows it again,
         // or, after the start-up window's "Salir", the program starts again
         // with an event loop of its own.
         anota(u"vuelve a mostrar la ventana"_s);
         QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
         QCoreApplication::exec();
-        muestra(*w);
       } else if (azar_() % 400 == 0) {
         anota(u"cierra la ventana con su botón de cierre y la abre de nuevo"_s);
         w->close();
         w.reset(crea());
-        muestra(*w);
       }
+      w->show();
+      QApplication::setActiveWindow(w.get());
       accion(*w);
       QCoreApplication::processEvents();
-      ASSERT_EQ(erroresAtrapados(), errores_)
+      ASSERT_EQ(erroresAtrapados(), errores)
           << "an error got past the routine's own trap, semilla " << semilla_ << "; last actions:\n"
           << historia_.join(u'\n').toStdString();
     }
     w->close();
+    // Each configuration file whole: its fields, the line ended, read-only.
+    for (const auto& [nombre, campos] : {std::pair{"configqp.cfg", 15}, {"configloi.cfg", 7}}) {
+      if (!QFile::exists(carpeta.file(nombre))) continue;
+      const QByteArray datos = carpeta.read(nombre);
+      int leidos = 0;
+      for (DelimitedReader lector(datos); !lector.atEnd(); lector.next()) ++leidos;
+      EXPECT_TRUE(leidos == campos && datos.endsWith("\r\n"))
+          << nombre << ", semilla " << semilla_ << ": " << datos.toStdString();
+      EXPECT_FALSE(QFile::permissions(carpeta.file(nombre)) & QFile::WriteOwner)
+          << nombre << " left writable";
+    }
   }
 
-  // A configuration file whole: its fields, the line ended, read-only.
-  void compruebaCalibracion(const QString& nombre, int campos) {
-    const QString ruta = carpeta_.file(nombre);
-    if (!QFile::exists(ruta)) return;
-    const QByteArray datos = carpeta_.read(nombre);
-    int leidos = 0;
-    for (DelimitedReader lector(datos); !lector.atEnd(); lector.next()) ++leidos;
-    EXPECT_EQ(leidos, campos) << nombre.toStdString() << ", semilla " << semilla_ << ": " << datos.toStdString();
-    EXPECT_TRUE(datos.endsWith("\r\n")) << nombre.toStdString();
-    EXPECT_FALSE(QFile::permissions(ruta) & QFile::WriteOwner) << nombre.toStdString() << " left writable";
-  }
-
-  TempFolder carpeta_;
   std::mt19937 azar_;
-  DialogosAlAzar dialogos_{azar_};
-  PdfPrinter impresora_{carpeta_.path()};
-  SystemFileAttributes atributos_;
-  Platform plataforma_{dialogos_, impresora_, atributos_};
-  QString ruta_ = carpeta_.path();
+  DialogosAlAzar azarDialogos{azar_};
+  Platform alAzar{azarDialogos, impresora, atributos};
 
  private:
-  template <typename T>
-  QList<T*> visibles(QWidget& w) {
-    QList<T*> todos;
-    for (T* control : w.findChildren<T*>())
-      if (control->isVisible() && control->isEnabled()) todos << control;
-    return todos;
-  }
-
   void anota(const QString& que) {
     if (qEnvironmentVariableIsSet("TIQUERON_TRAZA")) std::fprintf(stderr, "%s\n", qPrintable(que));
     historia_.push_back(que);
     if (historia_.size() > 40) historia_.pop_front();
   }
 
-  static QString nombre(const QObject* control) {
-    const auto* boton = qobject_cast<const QAbstractButton*>(control);
-    return QString::fromLatin1(control->metaObject()->className()) + u' ' + (boton ? boton->text() : QString());
+  template <typename T>
+  T* uno(QWidget& w) {
+    QList<T*> todos;
+    for (T* control : w.findChildren<T*>())
+      if (control->isVisible() && control->isEnabled()) todos << control;
+    return todos.isEmpty() ? nullptr : todos.at(int(azar_() % todos.size()));
   }
 
   void accion(QWidget& w) {
-    const QList<QAbstractButton*> botones = visibles<QAbstractButton>(w);
-    const QList<QLineEdit*> cajas = visibles<QLineEdit>(w);
-    const QList<QLabel*> etiquetas = visibles<QLabel>(w);
-    const QList<QListWidget*> listas = visibles<QListWidget>(w);
-    QList<QAction*> menus;
-    for (QMenuBar* barra : w.findChildren<QMenuBar*>()) menus += barra->actions();
-    const auto uno = [this](const auto& lista) { return lista.at(int(azar_() % lista.size())); };
+    const auto nombre = [](QWidget* c) {
+      const auto* boton = qobject_cast<QAbstractButton*>(c);
+      return QString::fromLatin1(c->metaObject()->className()) + u' ' +
+             (boton ? boton->text() : c->objectName());
+    };
     switch (azar_() % 8) {
       case 0:
       case 1:
-        if (!botones.isEmpty()) {
-          QAbstractButton* boton = uno(botones);
+        if (auto* boton = uno<QAbstractButton>(w)) {
           anota(u"clic en "_s + nombre(boton));
           QTest::mouseClick(boton, Qt::LeftButton);
         }
         break;
       case 2:
-        if (!cajas.isEmpty()) {
-          QLineEdit* caja = uno(cajas);
-          const QString valor = uno(kValores);
-          anota(u"escribe «"_s + valor.left(24) + u"» en "_s + caja->objectName());
+        if (auto* caja = uno<QLineEdit>(w)) {
+          const QString valor = kValores.at(int(azar_() % kValores.size()));
+          anota(u"escribe «"_s + valor.left(24) + u"» en "_s + nombre(caja));
           caja->setFocus();
           caja->setText(valor);
           if (azar_() % 2) QTest::keyClick(caja, Qt::Key_Return);
         }
         break;
       case 3:
-        if (!etiquetas.isEmpty()) {
-          QLabel* etiqueta = uno(etiquetas);
+        if (auto* etiqueta = uno<QLabel>(w)) {
           anota(u"clic en la etiqueta «"_s + etiqueta->text().left(24) + u'»');
           QTest::mouseClick(etiqueta, Qt::LeftButton);
         }
         break;
       case 4:
-        if (!menus.isEmpty()) {
-          QAction* menu = uno(menus);
+        if (auto* barra = w.findChild<QMenuBar*>(); barra && !barra->actions().isEmpty()) {
+          QAction* menu = barra->actions().at(int(azar_() % barra->actions().size()));
           anota(u"menú "_s + menu->text());
           menu->trigger();
         }
         break;
       case 5:
-        if (!listas.isEmpty()) {
-          QListWidget* lista = uno(listas);
-          if (lista->count() == 0) break;
+        if (auto* lista = uno<QListWidget>(w); lista && lista->count() > 0) {
           QListWidgetItem* entrada = lista->item(int(azar_() % lista->count()));
           lista->scrollToItem(entrada);
           anota(u"clic en la entrada «"_s + entrada->text() + u'»');
@@ -231,16 +189,16 @@ class UsoAleatorio : public ::testing::TestWithParam<const char*> {
         break;
       case 6: {
         QWidget* foco = QApplication::focusWidget() ? QApplication::focusWidget() : &w;
-        const int tecla = uno(kTeclas);
+        const Qt::Key tecla = kTeclas[azar_() % std::size(kTeclas)];
         anota(u"tecla "_s + QString::number(tecla, 16) + u" en "_s + nombre(foco));
-        QTest::keyClick(foco, Qt::Key(tecla));
+        QTest::keyClick(foco, tecla);
         break;
       }
       case 7: {
         // An access key, of the menu bar or of a control.
-        const QChar letra = QChar(u'A' + int(azar_() % 26));
-        anota(u"Alt+"_s + letra);
-        QTest::keyClick(&w, Qt::Key(Qt::Key_A + (letra.unicode() - u'A')), Qt::AltModifier);
+        const int letra = int(azar_() % 26);
+        anota(u"Alt+"_s + QChar(u'A' + letra));
+        QTest::keyClick(&w, Qt::Key(Qt::Key_A + letra), Qt::AltModifier);
         break;
       }
     }
@@ -248,33 +206,24 @@ class UsoAleatorio : public ::testing::TestWithParam<const char*> {
 
   quint32 semilla_ = 0;
   QTimer cierraModales_;
-  int errores_ = 0;
   QStringList historia_;
 };
 
 TEST_P(UsoAleatorio, NoActionEndsTheProgramOrSpoilsTheCalibration) {
   const QString ventana = QString::fromLatin1(GetParam());
-  if (ventana == u"inicio") {
-    usa([this] { return new Boletos(plataforma_, ruta_); });
-  } else if (ventana == u"quinielas") {
-    usa([this] { return new boletoqp(plataforma_, ruta_); });
-  } else if (ventana == u"ayuda") {
-    usa([this] { return new Ayuda(plataforma_, ruta_); });
-  } else {
+  usa([&]() -> QWidget* {
+    if (ventana == u"inicio") return new Boletos(alAzar, rutaPrograma);
+    if (ventana == u"quinielas") return new boletoqp(alAzar, rutaPrograma);
+    if (ventana == u"ayuda") return new Ayuda(alAzar, rutaPrograma);
     // The lotto window on the sample file of one game, chosen as a user does.
-    usa([this, ventana] {
-      auto* w = new boletoLO(plataforma_, ruta_);
-      if (w->File2->isHidden()) w->abrof();
-      const auto archivo = w->File2->findItems(ventana, Qt::MatchStartsWith);
-      if (!archivo.isEmpty()) {
-        w->File2->setCurrentItem(archivo.first());
-        w->File2_Click();
-      }
-      return w;
-    });
-  }
-  compruebaCalibracion(u"configqp.cfg"_s, 15);
-  compruebaCalibracion(u"configloi.cfg"_s, 7);
+    auto* w = new boletoLO(alAzar, rutaPrograma);
+    if (w->File2->isHidden()) w->abrof();
+    if (const auto archivo = w->File2->findItems(ventana, Qt::MatchStartsWith); !archivo.isEmpty()) {
+      w->File2->setCurrentItem(archivo.first());
+      w->File2_Click();
+    }
+    return w;
+  });
 }
 
 INSTANTIATE_TEST_SUITE_P(Ventanas, UsoAleatorio,
