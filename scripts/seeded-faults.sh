@@ -21,7 +21,7 @@ command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S "$root" -B "$build" "${launcher[@]}" >/dev/null
 cmake --build "$build" -j"$(nproc)" >/dev/null
 export QT_QPA_PLATFORM=offscreen
-ctest --test-dir "$build" -j"$(nproc)" >/dev/null || { echo "the suite fails without faults" >&2; exit 1; }
+ctest --test-dir "$build" -j"$(nproc)" >/dev/null 2>&1 || { echo "the suite fails without faults" >&2; exit 1; }
 
 cd "$root"
 faults=$(mktemp)
