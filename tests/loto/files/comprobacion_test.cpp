@@ -10,14 +10,14 @@
 namespace {
 
 // Eight good bets of a game (bet n: numbers n, n+10 ..., then 09 07 for
-// reintegro games, stars 01 02, or clave 05 and an unused 00), then `apuesta`
+// reintegro games, stars 01 02, or clave 00 and an unused 00), then `apuesta`
 // as bet 9: ticket 2 in every game.
 QList<QByteArray> apuestas(char juego, const QByteArray& apuesta) {
   QList<QByteArray> lista;
   for (int n = 1; n <= 8; ++n) {
     QByteArray texto;
     for (int i = 0; i < 5; ++i) texto += QByteArray::number(n + 10 * i).rightJustified(2, '0');
-    lista << texto + (juego == 'B' || juego == 'P' ? "0907" : juego == 'E' ? "0102" : "0500");
+    lista << texto + (juego == 'B' || juego == 'P' ? "0907" : juego == 'E' ? "0102" : "0000");
   }
   return lista << apuesta;
 }
@@ -60,6 +60,7 @@ TEST(ComprobacionLoto, ReportsEveryKindOfProblemInBothFormats) {
        {u"el marcado del boleto se para en esta apuesta: ni ella ni las siguientes se marcan"_s}},
       {'B', "01027004050607", "TL", {u"campo 3, número 70 fuera de 1 a 49"_s, seParaEn.arg(3)}},
       {'B', "41312111010907", "TL", {u"igual que la apuesta 1"_s}},
+      {'G', "41312111010000", "TL", {u"igual que la apuesta 1"_s}},  // a 0 is a value like any other
       {'E', "50302010400201", "TL", {u"igual que la apuesta 9"_s}},  // bet 9 below, this one bet 10
   };
   const TempFolder carpeta;
