@@ -25,24 +25,27 @@ struct RecordingPrinter : PdfPrinter {  // each printed line after its font size
   QStringList lines;
 };
 
-const QByteArray kTextoCorto = "Bonoloto a\xf1o\r\n\r\nImpresi\xf3n parcial\n\x80 5 BONOLOTO\r\n";
-
 class AyudaTest : public ::testing::Test {
  protected:
-  std::unique_ptr<Ayuda> abre(const QByteArray& texto = kTextoCorto) {
+  Ayuda& abre(const QByteArray& texto) {
     folder.write("lotoAy.txt", texto);
-    auto w = std::make_unique<Ayuda>(platform, folder.path());
+    w = std::make_unique<Ayuda>(platform, folder.path());
     w->show();
-    return w;
+    return *w;
   }
-  static QVector<int> seleccionadas(const QListWidget* list) {
+  QVector<int> seleccionadas() const {
     QVector<int> result;
-    for (int i = 0; i < list->count(); ++i)
-      if (list->item(i)->isSelected()) result.append(i);
+    for (int i = 0; i < w->List1->count(); ++i)
+      if (w->List1->item(i)->isSelected()) result.append(i);
     return result;
   }
-  static bool aLaVista(const QListWidget* list, int row) {
-    return list->viewport()->rect().contains(list->visualItemRect(list->item(row)));
+  bool aLaVista(int row) const {
+    return w->List1->viewport()->rect().contains(w->List1->visualItemRect(w->List1->item(row)));
+  }
+  QString busca(const char* texto) {
+    w->Text1->setText(QString::fromUtf8(texto));
+    w->Command1->click();
+    return w->Text1->text();
   }
 
   TempFolder folder, paper;
@@ -50,6 +53,7 @@ class AyudaTest : public ::testing::Test {
   RecordingPrinter printer{paper.path()};
   SystemFileAttributes attributes;
   Platform platform{dialogs, printer, attributes};
+  std::unique_ptr<Ayuda> w;
 };
 
 TEST_F(AyudaTest, MissingHelpTextShowsOneMessageAndAnEmptyList) {
@@ -61,109 +65,17 @@ TEST_F(AyudaTest, MissingHelpTextShowsOneMessageAndAnEmptyList) {
   EXPECT_EQ(dialogs.shown().size(), 1);
 }
 
-TEST_F(AyudaTest, KeysInTheTextBoxDeselectAndEnterOrBuscarSearch) {
-  QByteArray texto;
-  for (int n = 1; n <= 150; ++n)
-    texto += n == 12 ? "Juegos: Bonoloto\r\n" : n == 140 ? "BONOLOTO y m\xe1s\r\n" : "texto\r\n";
-  const auto w = abre(texto);
-  const auto busca = [&](const char* t) {
-    w->Text1->setText(QString::fromUtf8(t));
-    w->Command1->click();
-    return w->Text1->text();
-  };
-  w->List1->item(1)->setSelected(true);
-  QTest::keyClick(w->Text1, Qt::Key_X);
-  EXPECT_TRUE(seleccionadas(w->List1).isEmpty());
-
-  // One character: "Buscar" changes nothing, ENTER only deselects.
-  w->List1->item(1)->setSelected(true);
-  busca("o");
-  EXPECT_EQ(seleccionadas(w->List1), QVector<int>{1});
-  QTest::keyClick(w->Text1, Qt::Key_Return);
-  EXPECT_TRUE(seleccionadas(w->List1).isEmpty());
-  EXPECT_EQ(w->Text1->text(), QStringLiteral("o"));
-
-  w->Text1->setText("bonoloto");
-  QTest::keyClick(w->Text1, Qt::Key_Enter);
-  EXPECT_EQ(w->Text1->text(), QStringLiteral("bonoloto   Nº Similitudes=    12  140"));
-  EXPECT_EQ(seleccionadas(w->List1), (QVector<int>{11, 139}));
-  EXPECT_TRUE(w->isVisible());  // ENTER pressed no button of the window
-  // Right after, ENTER searches the whole result and finds nothing.
-  QTest::keyClick(w->Text1, Qt::Key_Return);
-  EXPECT_EQ(w->Text1->text(), QStringLiteral("bonoloto   Nº Similitudes=    12  140   Nº Similitudes= "));
-  EXPECT_TRUE(seleccionadas(w->List1).isEmpty());
-  QTest::mouseClick(w->Text1, Qt::LeftButton);
-  EXPECT_EQ(w->Text1->text(), QString());
-
-  // The line number is searched too.
-  EXPECT_EQ(busca("12"), "12   Nº Similitudes=    12  112  120  121  122  123  124  125  126  127  128  129");
-  EXPECT_EQ(busca("MÁS"), QStringLiteral("MÁS   Nº Similitudes=   140"));
-  // Past a hundred matches all are selected but a hundred listed.
-  EXPECT_TRUE(busca("texto").endsWith("  100  101"));
-  EXPECT_EQ(seleccionadas(w->List1).size(), 148);
-}
-
-TEST_F(AyudaTest, EachIndexEntryOfTheShippedTextShowsItsSectionAndIndiceComesBack) {
-  const auto w = abre(readFileBytes(QStringLiteral(TIQUERON_DATA_DIR "lotoAy.txt")));
-  QListWidget* list = w->List1;
-  for (int p = 7; p <= 19; ++p) {
-    list->clearSelection();
-    list->scrollToTop();
-    const QString entrada = list->item(p)->text().mid(7).trimmed();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(p)).center());
-    QVector<int> otras = seleccionadas(list);
-    ASSERT_TRUE(otras.removeOne(p)) << p;
-    const bool enIndice = p >= 8 && p <= 18;
-    ASSERT_EQ(otras.size(), enIndice ? 1 : 0) << p;
-    EXPECT_EQ(w->focusWidget() == w->Command3, enIndice) << p;
-    if (!enIndice) continue;
-    EXPECT_EQ(list->item(otras.first())->text().mid(7), "=== " + entrada + " ===");
-    EXPECT_TRUE(aLaVista(list, otras.first())) << entrada.toStdString();
-  }
-
-  list->scrollToBottom();
-  ASSERT_FALSE(aLaVista(list, 2));
-  w->Command3->click();
-  EXPECT_EQ(seleccionadas(list), (QVector<int>{2, 19}));
-  EXPECT_TRUE(aLaVista(list, 2));
-  EXPECT_EQ(list->item(2)->text(), QStringLiteral("    3  ÍNDICE"));
-}
-
-// The entry eight below the heading is only scrolled to: a search that had
-// selected it must not get it printed with the section.
-TEST_F(AyudaTest, AJumpLeavesTheEntryShownBelowTheHeadingOutOfThePrint) {
-  QByteArray texto;
-  for (int posicion = 0; posicion < 40; ++posicion)
-    texto += posicion == 8                      ? "Series de cinco\r\n"
-             : posicion == 25                   ? "=== Series de cinco ===\r\n"
-             : posicion == 30 || posicion == 33 ? "cinta adhesiva\r\n"
-                                                : "texto\r\n";
-  const auto w = abre(texto);
-  w->Text1->setText("cinta");
-  w->Command1->click();
-  ASSERT_EQ(seleccionadas(w->List1), (QVector<int>{30, 33}));
-  QListWidget* list = w->List1;
-  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(8)).center());
-  EXPECT_TRUE(aLaVista(list, 33));
-  w->Command2->click();
-  EXPECT_EQ(
-      printer.lines.join(u'|').toStdString(),
-      "10  Series de cinco|10  === Series de cinco ===|10  cinta adhesiva|10 Vadrilo , Ayuda ---------");
-}
-
-// The Windows-ANSI text, its lines numbered; the selected ones printed in ten points, then the
-// closing line; no printer, no box.
+// The Windows-ANSI text, its lines numbered; the selected ones printed in ten
+// points, then the closing line; no printer, no box.
 TEST_F(AyudaTest, ListsTheNumberedLinesAndPrintsTheSelectedOnesThenTheClosingLine) {
-  const auto w = abre();
+  abre("Bonoloto a\xf1o\r\n\r\nImpresi\xf3n parcial\n\x80 5 BONOLOTO\r\n");
   QStringList entradas;
   for (int i = 0; i < w->List1->count(); ++i) entradas.append(w->List1->item(i)->text());
-  EXPECT_EQ(entradas, (QStringList{"    1  Bonoloto año", "    2  ", "    3  Impresión parcial",
-                                   "    4  € 5 BONOLOTO"}));
+  EXPECT_EQ(entradas, (QStringList{"    1  Bonoloto año", "    2  ", "    3  Impresión parcial", "    4  € 5 BONOLOTO"}));
   EXPECT_EQ(w->focusWidget(), w->Command3);  // so that SPACE goes to the index
   for (int row : {3, 0}) w->List1->item(row)->setSelected(true);
   w->Command2->click();
-  EXPECT_EQ(printer.lines,
-            (QStringList{"10  Bonoloto año", "10  € 5 BONOLOTO", "10 Vadrilo , Ayuda ---------"}));
+  EXPECT_EQ(printer.lines, (QStringList{"10  Bonoloto año", "10  € 5 BONOLOTO", "10 Vadrilo , Ayuda ---------"}));
   EXPECT_EQ(printer.fontSize(), 8);
   EXPECT_EQ(pdfText(printer.documents().value(0)).simplified(),
             QStringLiteral("Bonoloto año € 5 BONOLOTO Vadrilo , Ayuda ---------"));
@@ -171,6 +83,65 @@ TEST_F(AyudaTest, ListsTheNumberedLinesAndPrintsTheSelectedOnesThenTheClosingLin
   w->Command2->click();
   EXPECT_EQ(printer.documents().size(), 1);
   EXPECT_TRUE(dialogs.shown().isEmpty());
+}
+
+TEST_F(AyudaTest, KeysInTheTextBoxDeselectAndEnterOrBuscarSearch) {
+  QByteArray texto;
+  for (int n = 1; n <= 150; ++n) texto += n == 12 ? "Juegos: Bonoloto\r\n" : n == 140 ? "BONOLOTO y m\xe1s\r\n" : "texto\r\n";
+  abre(texto);
+  for (const Qt::Key key : {Qt::Key_X, Qt::Key_Tab}) {
+    w->List1->item(1)->setSelected(true);
+    QTest::keyClick(w->Text1, key);
+    EXPECT_EQ(seleccionadas().isEmpty(), key == Qt::Key_X) << key;
+  }
+  // One character: "Buscar" changes nothing, ENTER only deselects.
+  busca("o");
+  EXPECT_EQ(seleccionadas(), QVector<int>{1});
+  QTest::keyClick(w->Text1, Qt::Key_Return);
+  EXPECT_TRUE(seleccionadas().isEmpty());
+  EXPECT_EQ(w->Text1->text(), QStringLiteral("o"));
+
+  w->Text1->setText("bonoloto");
+  QTest::keyClick(w->Text1, Qt::Key_Enter);
+  EXPECT_EQ(w->Text1->text(), QStringLiteral("bonoloto   Nº Similitudes=    12  140"));
+  EXPECT_EQ(seleccionadas(), (QVector<int>{11, 139}));
+  EXPECT_TRUE(w->isVisible());  // ENTER pressed no button of the window
+  // Right after, ENTER searches the whole result and finds nothing.
+  QTest::keyClick(w->Text1, Qt::Key_Return);
+  EXPECT_EQ(w->Text1->text(), QStringLiteral("bonoloto   Nº Similitudes=    12  140   Nº Similitudes= "));
+  EXPECT_TRUE(seleccionadas().isEmpty());
+  QTest::mouseClick(w->Text1, Qt::LeftButton);
+  EXPECT_EQ(w->Text1->text(), QString());
+
+  // The line number is searched too; past a hundred matches all are selected but a hundred listed.
+  EXPECT_EQ(busca("12"), "12   Nº Similitudes=    12  112  120  121  122  123  124  125  126  127  128  129");
+  EXPECT_EQ(busca("MÁS"), QStringLiteral("MÁS   Nº Similitudes=   140"));
+  EXPECT_TRUE(busca("texto").endsWith("  100  101"));
+  EXPECT_EQ(seleccionadas().size(), 148);
+}
+
+TEST_F(AyudaTest, EachIndexEntryOfTheShippedTextShowsItsSectionAndIndiceComesBack) {
+  abre(readFileBytes(QStringLiteral(TIQUERON_DATA_DIR "lotoAy.txt")));
+  for (int p = 7; p <= 19; ++p) {
+    w->List1->clearSelection();
+    w->List1->scrollToTop();
+    const QString entrada = w->List1->item(p)->text().mid(7).trimmed();
+    QTest::mouseClick(w->List1->viewport(), Qt::LeftButton, {}, w->List1->visualItemRect(w->List1->item(p)).center());
+    QVector<int> otras = seleccionadas();
+    ASSERT_TRUE(otras.removeOne(p)) << p;
+    const bool enIndice = p >= 8 && p <= 18;
+    ASSERT_EQ(otras.size(), enIndice ? 1 : 0) << p;
+    EXPECT_EQ(w->focusWidget() == w->Command3, enIndice) << p;
+    if (!enIndice) continue;
+    EXPECT_EQ(w->List1->item(otras.first())->text().mid(7), "=== " + entrada + " ===");
+    EXPECT_TRUE(aLaVista(otras.first())) << entrada.toStdString();
+  }
+  w->List1->scrollToBottom();
+  ASSERT_FALSE(aLaVista(2));
+  w->Command3->click();
+  EXPECT_EQ(seleccionadas(), (QVector<int>{2, 19}));
+  EXPECT_TRUE(aLaVista(2));
+  EXPECT_EQ(w->List1->item(2)->text(), QStringLiteral("    3  ÍNDICE"));
 }
 
 }  // namespace

@@ -79,7 +79,7 @@ QString productVersionOf(const QString& path) {
   return versionLabelText(path).mid(6);
 }
 
-TEST(FileVersionInfo, RefreshReadsTheProductVersionOfTheFirstTranslation) {
+TEST(FileVersionInfo, ReadsTheProductVersionOfTheFirstTranslationAndTheBuiltProgramsOwn) {
   const TempFolder folder;
   // The name holds before the file is there; Refresh reads the file again.
   CFileVersionInfo info;
@@ -93,6 +93,10 @@ TEST(FileVersionInfo, RefreshReadsTheProductVersionOfTheFirstTranslation) {
     info.Refresh();
     EXPECT_EQ(fields(info), (QStringList{version, "2.00.0007", "Prueba"}));
   }
+  info.FullPathName(QStringLiteral(TIQUERON_EXE));
+  EXPECT_EQ(fields(info), (QStringList{kProjectVersion, kProjectVersion, "Tiqueron"}));
+  EXPECT_EQ(versionLabelText(QStringLiteral(TIQUERON_EXE)), "Ver.: " + kProjectVersion);
+  EXPECT_EQ(versionLabelText(QCoreApplication::applicationFilePath()), "Ver.: ");  // no version section
 }
 
 // Whatever a file does not give keeps the old value; a new reader gets nothing.
@@ -162,14 +166,6 @@ TEST(FileVersionInfo, NamesAreResolvedAndLimitedInLength) {
     folder.write(path.mid(base.size() + 1), peFile(kSpanish));
     EXPECT_EQ(productVersionOf(path), length == 259 ? "1.00.0051" : "") << length;
   }
-}
-
-TEST(FileVersionInfo, TheBuiltProgramCarriesTheProjectVersion) {
-  CFileVersionInfo info;
-  info.FullPathName(QStringLiteral(TIQUERON_EXE));
-  EXPECT_EQ(fields(info), (QStringList{kProjectVersion, kProjectVersion, "Tiqueron"}));
-  EXPECT_EQ(versionLabelText(QStringLiteral(TIQUERON_EXE)), "Ver.: " + kProjectVersion);
-  EXPECT_EQ(versionLabelText(QCoreApplication::applicationFilePath()), "Ver.: ");  // no version section
 }
 
 }  // namespace
