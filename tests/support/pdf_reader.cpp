@@ -3,17 +3,13 @@
 #include <QImageReader>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
+#include <algorithm>
 
 #include "tests/support/tool_path.h"
 
-// pdftotext's output on `pdfPath`.
-static QByteArray text(const QString& option, const QString& pdfPath) {
-  return runTool("pdftotext", {option, toolPath(pdfPath), "-"});
-}
-
 QVector<PdfWord> pdfWords(const QString& pdfPath) {
   QVector<PdfWord> words;
-  QXmlStreamReader xml(text("-bbox", pdfPath));
+  QXmlStreamReader xml(runTool("pdftotext", {"-bbox", toolPath(pdfPath), "-"}));
   int page = 0;
   while (!xml.atEnd()) {
     if (xml.readNext() != QXmlStreamReader::StartElement) continue;
@@ -28,21 +24,48 @@ QVector<PdfWord> pdfWords(const QString& pdfPath) {
   return words;
 }
 
-QString pdfText(const QString& pdf) { return QString::fromUtf8(text("-layout", pdf)); }
+QString pdfText(const QString& pdf) {
+  return QString::fromUtf8(runTool("pdftotext", {"-layout", toolPath(pdf), "-"}));
+}
 
-QImage renderPdfPage(const QString& pdfPath, int page, const QRect& twips, int dpi) {
+PageInk::PageInk(const QString& pdfPath, const QRect& twips, int dpi, int threshold)
+    : origin_(twips.topLeft()), scale_(1440.0 / dpi), threshold_(threshold) {
   QTemporaryDir dir;
-  const QString number = QString::number(page);
-  QStringList arguments = {"-r", QString::number(dpi), "-gray", "-f", number, "-l", number, "-singlefile"};
+  QStringList arguments = {"-r", QString::number(dpi), "-gray", "-f", "1", "-l", "1", "-singlefile"};
   if (!twips.isNull())
-    arguments << "-x" << QString::number(twips.x()) << "-y" << QString::number(twips.y()) << "-W"
-              << QString::number(twips.width()) << "-H" << QString::number(twips.height());
+    for (const auto& [option, value] :
+         {std::pair{"-x", twips.x()}, {"-y", twips.y()}, {"-W", twips.width()}, {"-H", twips.height()}})
+      arguments << option << QString::number(value * dpi / 1440);
   // A plain grey map (PGM) is written and read far faster than a PNG.
   runTool("pdftoppm", arguments << toolPath(pdfPath) << toolPath(dir.path()) + "/page");
   QImageReader reader(dir.filePath("page.pgm"));
   reader.setAllocationLimit(0);  // a whole page is more than Qt's guard allows
-  return reader.read().convertToFormat(QImage::Format_Grayscale8);
+  image_ = reader.read().convertToFormat(QImage::Format_Grayscale8);
 }
 
-// pdftotext ends every page, even an empty one, with a form feed.
-int pdfPageCount(const QString& pdfPath) { return int(pdfText(pdfPath).count(QLatin1Char('\f'))); }
+QRect PageInk::pixels(const QRect& p) const {
+  return QRectF(origin_ + QPointF(p.topLeft()) * scale_, QSizeF(p.size()) * scale_).toAlignedRect();
+}
+
+QRect PageInk::boundsIn(const QRect& twips) const {
+  const QRect range =
+      QRectF(QPointF(twips.topLeft() - origin_) / scale_, QSizeF(twips.size()) / scale_).toAlignedRect() &
+      image_.rect();
+  QRect bounds;
+  for (int y = range.top(); y <= range.bottom(); ++y)
+    for (int x = range.left(); x <= range.right(); ++x)
+      if (image_.constScanLine(y)[x] < threshold_) bounds |= QRect(x, y, 1, 1);
+  return bounds.isNull() ? bounds : pixels(bounds);
+}
+
+QVector<QRect> PageInk::outside(const QVector<QRect>& allowed) const {
+  QVector<QRect> found;
+  for (int y = 0; y < image_.height(); ++y)
+    for (int x = 0; x < image_.width(); ++x) {
+      const QRect pixel = pixels(QRect(x, y, 1, 1));
+      if (image_.constScanLine(y)[x] < threshold_ &&
+          std::none_of(allowed.begin(), allowed.end(), [&](const QRect& r) { return r.intersects(pixel); }))
+        found << pixel;
+    }
+  return found;
+}
