@@ -1,6 +1,9 @@
 // "Comprobar apuestas" in the football-pools window: the report in its own
-// window and going to a problem's ticket without printing it.
+// window, going to a problem's ticket without printing it, and the bar of a
+// long check.
 #include <QListWidget>
+#include <QProgressDialog>
+#include <QThread>
 
 #include "app/comprobacion/ventana_comprobacion.h"
 #include "tests/quiniela_window/ventana_qp.h"
@@ -27,4 +30,22 @@ TEST_F(VentanaQp, ComprobarApuestasListsTheFirst1000ProblemsAndGoesToATicket) {
         v.Command1->click();
       });
   EXPECT_EQ(std::tuple(w->Text2->text(), impresora.documents().size()), std::tuple(u"128   Boleto nº2"_s, 0));
+}
+
+// A check runs under a bar only once it has taken half a second; cancelling the bar ends it.
+TEST_F(VentanaQp, ACheckOverHalfASecondShowsABarThatCancelsIt) {
+  const auto barra = [] {
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (auto* b = qobject_cast<QProgressDialog*>(w); b && b->isVisible()) return b;
+    return static_cast<QProgressDialog*>(nullptr);
+  };
+  bool rapidaSinBarra = false, cancelada = false;
+  comprobarApuestas(plataforma, rutaPrograma, nullptr, [&](const Progreso& progreso) {
+    rapidaSinBarra = progreso(1, 10) && !barra();
+    QThread::msleep(550);
+    QTimer::singleShot(0, [&] { barra() ? barra()->cancel() : void(); });
+    for (int hecho = 2; hecho < 10 && !cancelada; ++hecho) cancelada = !progreso(hecho, 10);
+    return std::optional<InformeComprobacion>();
+  });
+  EXPECT_EQ(std::pair(rapidaSinBarra, cancelada), std::pair(true, true));
 }
