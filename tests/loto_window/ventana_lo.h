@@ -23,9 +23,8 @@
 inline const QByteArray kConfigLoi =
     "980,30,\" 1290\",\"0480-0155\",\"4840-1505\",\" 8\",\"980-30-1065-0-0\"\r\n";
 
-// Bet n (from 1) of a game, different for every n: ascending numbers, then
-// the reintegro (Bonoloto, La Primitiva), the clave and "00" (El Gordo) or
-// two ascending stars (Euromillones).
+// Bet n (from 1) of a game, different for every n: ascending numbers, then the reintegro
+// (Bonoloto, La Primitiva), the clave and "00" (El Gordo) or two ascending stars (Euromillones).
 inline QString apuestaLoto(char juego, int n) {
   const int cuantos = juego == 'B' || juego == 'P' ? 6 : 5;
   const int maximo = juego == 'E' ? 50 : juego == 'G' ? 54 : 49;
@@ -33,8 +32,8 @@ inline QString apuestaLoto(char juego, int n) {
   const auto dos = [&](int v) { texto += QString::number(v).rightJustified(2, u'0'); };
   for (int i = 0, numero = 0; i < cuantos; ++i)
     dos(numero += 1 + (n * (i + 3) + i * i) % (maximo / cuantos - 1));
+  const int primera = 1 + n % 11;
   if (juego == 'E') {
-    const int primera = 1 + n % 11;
     dos(primera);
     dos(primera + 1 + n % (12 - primera));
   } else {
@@ -50,15 +49,6 @@ inline QByteArray archivoLotoTexto(char juego, int apuestas) {
   for (int n = 1; n <= apuestas; ++n) datos += apuestaLoto(juego, n).toLatin1() + "\r\n";
   return datos;
 }
-
-// A binary bet file: six header bytes, then seven bytes a bet, each a field plus 46.
-inline QByteArray archivoLotoBinario(char juego, int apuestas) {
-  QByteArray datos = "TIQLOT";
-  for (int n = 1; n <= apuestas; ++n)
-    for (int campo : camposDe(apuestaLoto(juego, n))) datos += char(campo + 46);
-  return datos;
-}
-
 class VentanaLo : public ::testing::Test, protected EntornoPrueba {
  protected:
   void SetUp() override { carpeta.write("configloi.cfg", kConfigLoi); }
@@ -84,29 +74,26 @@ class VentanaLo : public ::testing::Test, protected EntornoPrueba {
   }
 };
 
-// What the number grids of the open game show, block by block: the numbers
-// read back from the marked cells by the form's layout (rows of ten from the
-// right for the 49 and 54 forms, rows of nine for Euromillones), then the
-// extra boxes marked (stars, clave, reintegro) as row, column and text.
+// What the number grids of the open game show, block by block: the numbers read back from the
+// marked cells by the form's layout (rows of ten from the right for the 49 and 54 forms, rows of
+// nine for Euromillones), then the extra boxes marked (stars, clave, reintegro) as row, column and text.
 inline QStringList enPantalla(const boletoLO& w) {
   const bool euro = w.floto == 1, gordo = w.floto == 2;
   QStringList resultado;
   for (int b = 0; b < (euro ? 5 : gordo ? 6 : 8); ++b) {
     const Grid* numeros = euro ? w.tablae[b] : gordo ? w.tablag[b] : w.tabla[b];
+    const Grid* extras = euro ? w.tbe[b] : gordo ? w.tbg[b] : (b == 0 ? w.tablar : nullptr);
     QList<int> marcados;
+    QStringList texto, extra;
     for (int fila = 0; fila < numeros->model().rows(); ++fila)
       for (int col = 0; col < numeros->model().cols(); ++col)
-        if (!numeros->textMatrix(fila, col).isEmpty())
-          marcados << (euro ? fila * 9 + 9 - col : fila * 10 + 9 - col);
+        if (!numeros->textMatrix(fila, col).isEmpty()) marcados << fila * (euro ? 9 : 10) + 9 - col;
     std::sort(marcados.begin(), marcados.end());
-    QStringList texto;
     for (int n : marcados) texto << QString::number(n);
-    const Grid* extras = euro ? w.tbe[b] : gordo ? w.tbg[b] : (b == 0 ? w.tablar : nullptr);
-    QStringList extra;
     for (int fila = 0; extras && fila < extras->model().rows(); ++fila)
       for (int col = 0; col < extras->model().cols(); ++col)
         if (!extras->textMatrix(fila, col).isEmpty())
-          extra << QString::number(fila) + QString::number(col) + extras->textMatrix(fila, col);
+          extra << u"%1%2"_s.arg(fila).arg(col) + extras->textMatrix(fila, col);
     resultado << texto.join(' ') + (extra.isEmpty() ? QString() : " | " + extra.join(' '));
   }
   return resultado;

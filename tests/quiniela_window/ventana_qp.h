@@ -8,33 +8,11 @@
 #include <QPushButton>
 #include <optional>
 
-#include "app/grid/grid.h"
 #include "app/platform/delimited.h"
 #include "quiniela/boletoqp.h"
 #include "tests/quiniela/ayudas.h"
 #include "tests/support/entorno_prueba.h"
 #include "tests/support/pdf_reader.h"
-
-// The ticket on screen: 8 columns of 14 signs or blanks, then the Pleno al 15's two signs.
-inline QString enPantalla(const boletoqp& w) {
-  QString signos;
-  for (int b = 0; b < 10; ++b)
-    for (int i = 0; i < (b < 8 ? 14 : 1); ++i) {
-      QChar signo = ' ';
-      for (int fila = 0; fila < (b < 8 ? 3 : 4); ++fila)
-        if (!(b < 8 ? w.tabla[b]->textMatrix(fila, 13 - i) : w.tablaq[b - 8]->textMatrix(fila, 0)).isEmpty())
-          signo = (b < 8 ? u"1X2"_s : u"012M"_s).at(fila);
-      signos += signo;
-    }
-  return signos;
-}
-
-// Ticket t of the test files as the screen shows it with `columnas` columns.
-inline QString boletoDe(int t, int columnas, const QString& pleno) {
-  QString signos;
-  for (int b = 0; b < 8; ++b) signos += b < columnas ? apuesta(8 * (t - 1) + b + 1) : QString(14, ' ');
-  return signos + pleno;
-}
 
 class VentanaQp : public ::testing::Test, protected EntornoPrueba {
  protected:

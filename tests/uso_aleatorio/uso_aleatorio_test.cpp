@@ -3,8 +3,8 @@
 // every box answered at random. The program must never end (an exception
 // leaving a handler, or a sanitizer report, ends this test program too), no
 // error may get past the handlers' own net, and the calibration files must
-// be whole at the end. TIQUERON_SEMILLA and TIQUERON_ACCIONES change the seed
-// and the number of actions; the seed is printed at every start.
+// be whole at the end. TIQUERON_SEMILLA changes the seed; the seed is printed
+// at every start.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -41,10 +41,10 @@ class DialogosAlAzar : public Dialogs {
  public:
   explicit DialogosAlAzar(std::mt19937& azar) : azar_(azar) {}
   MessageResult message(const QString&, const QString&, MessageButtons botones, MessageIcon) override {
-    const int n = int(azar_() % 3);
-    if (botones == MessageButtons::Ok) return MessageResult::Ok;
-    if (botones == MessageButtons::OkCancel) return n ? MessageResult::Ok : MessageResult::Cancel;
-    return n == 0 ? MessageResult::Yes : n == 1 ? MessageResult::No : MessageResult::Cancel;
+    const MessageResult tres[] = {MessageResult::Yes, MessageResult::No, MessageResult::Cancel};
+    return botones == MessageButtons::Ok         ? MessageResult::Ok
+           : botones == MessageButtons::OkCancel ? (azar_() % 3 ? MessageResult::Ok : MessageResult::Cancel)
+                                                 : tres[azar_() % 3];
   }
   QString input(const QString&, const QString&, const QString&) override {
     return azar_() % 2 ? QString::number(azar_() % 40) : kValores.at(int(azar_() % kValores.size()));
@@ -66,9 +66,9 @@ class UsoAleatorio : public ::testing::TestWithParam<const char*>, protected Ent
     // As the program leaves them between uses.
     for (const char* cfg : {"configloi.cfg", "configqp.cfg"})
       QFile::setPermissions(carpeta.file(cfg), QFile::ReadOwner);
-    bool dada = false;
-    semilla_ = qEnvironmentVariable("TIQUERON_SEMILLA").toUInt(&dada);
-    if (!dada) semilla_ = qHash(QByteArray(GetParam())) % 100000;
+    semilla_ = qEnvironmentVariableIsSet("TIQUERON_SEMILLA")
+                   ? qEnvironmentVariable("TIQUERON_SEMILLA").toUInt()
+                   : qHash(QByteArray(GetParam())) % 100000;
     azar_.seed(semilla_);
     std::printf("uso aleatorio %s: semilla %u\n", GetParam(), semilla_);
     std::fflush(stdout);
@@ -82,59 +82,11 @@ class UsoAleatorio : public ::testing::TestWithParam<const char*>, protected Ent
     cierraModales_.start();
   }
 
-  // Runs the actions on the window `crea` makes, making it anew whenever an
-  // action closed it.
-  void usa(const std::function<QWidget*()>& crea) {
-    const int errores = erroresAtrapados();
-    bool valida = false;
-    const int acciones = qEnvironmentVariableIntValue("TIQUERON_ACCIONES", &valida);
-    std::unique_ptr<QWidget> w(crea());
-    for (int i = 0; i < (valida ? acciones : 2000); ++i) {
-      if (!w->isVisible() && i > 0) {
-        // Hidden by one of its commands: the start-up window shows it again,
-        // or, after the start-up window's "Salir", the program starts again
-        // with an event loop of its own.
-        anota(u"vuelve a mostrar la ventana"_s);
-        QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
-        QCoreApplication::exec();
-      } else if (azar_() % 400 == 0) {
-        anota(u"cierra la ventana con su botón de cierre y la abre de nuevo"_s);
-        w->close();
-        w.reset(crea());
-      }
-      w->show();
-      QApplication::setActiveWindow(w.get());
-      accion(*w);
-      QCoreApplication::processEvents();
-      ASSERT_EQ(erroresAtrapados(), errores)
-          << "an error got past the routine's own trap, semilla " << semilla_ << "; last actions:\n"
-          << historia_.join(u'\n').toStdString();
-    }
-    w->close();
-    // Each configuration file whole: its fields, the line ended, read-only.
-    for (const auto& [nombre, campos] : {std::pair{"configqp.cfg", 15}, {"configloi.cfg", 7}}) {
-      if (!QFile::exists(carpeta.file(nombre))) continue;
-      const QByteArray datos = carpeta.read(nombre);
-      int leidos = 0;
-      for (DelimitedReader lector(datos); !lector.atEnd(); lector.next()) ++leidos;
-      EXPECT_TRUE(leidos == campos && datos.endsWith("\r\n"))
-          << nombre << ", semilla " << semilla_ << ": " << datos.toStdString();
-      EXPECT_FALSE(QFile::permissions(carpeta.file(nombre)) & QFile::WriteOwner)
-          << nombre << " left writable";
-    }
-  }
-
   std::mt19937 azar_;
   DialogosAlAzar azarDialogos{azar_};
   Platform alAzar{azarDialogos, impresora, atributos};
 
- private:
-  void anota(const QString& que) {
-    if (qEnvironmentVariableIsSet("TIQUERON_TRAZA")) std::fprintf(stderr, "%s\n", qPrintable(que));
-    historia_.push_back(que);
-    if (historia_.size() > 40) historia_.pop_front();
-  }
-
+  // One of the window's visible, enabled controls of type T.
   template <typename T>
   T* uno(QWidget& w) {
     QList<T*> todos;
@@ -144,74 +96,48 @@ class UsoAleatorio : public ::testing::TestWithParam<const char*>, protected Ent
   }
 
   void accion(QWidget& w) {
-    const auto nombre = [](QWidget* c) {
-      const auto* boton = qobject_cast<QAbstractButton*>(c);
-      return QString::fromLatin1(c->metaObject()->className()) + u' ' +
-             (boton ? boton->text() : c->objectName());
-    };
-    switch (azar_() % 8) {
+    switch (azar_() % 7) {
       case 0:
-      case 1:
-        if (auto* boton = uno<QAbstractButton>(w)) {
-          anota(u"clic en "_s + nombre(boton));
-          QTest::mouseClick(boton, Qt::LeftButton);
-        }
+      case 1:  // a button, or a label with a click of its own
+        if (QWidget* control = azar_() % 3 ? static_cast<QWidget*>(uno<QAbstractButton>(w)) : uno<QLabel>(w))
+          QTest::mouseClick(control, Qt::LeftButton);
         break;
       case 2:
         if (auto* caja = uno<QLineEdit>(w)) {
-          const QString valor = kValores.at(int(azar_() % kValores.size()));
-          anota(u"escribe «"_s + valor.left(24) + u"» en "_s + nombre(caja));
           caja->setFocus();
-          caja->setText(valor);
+          caja->setText(kValores.at(int(azar_() % kValores.size())));
           if (azar_() % 2) QTest::keyClick(caja, Qt::Key_Return);
         }
         break;
       case 3:
-        if (auto* etiqueta = uno<QLabel>(w)) {
-          anota(u"clic en la etiqueta «"_s + etiqueta->text().left(24) + u'»');
-          QTest::mouseClick(etiqueta, Qt::LeftButton);
-        }
+        if (auto* barra = w.findChild<QMenuBar*>(); barra && !barra->actions().isEmpty())
+          barra->actions().at(int(azar_() % barra->actions().size()))->trigger();
         break;
       case 4:
-        if (auto* barra = w.findChild<QMenuBar*>(); barra && !barra->actions().isEmpty()) {
-          QAction* menu = barra->actions().at(int(azar_() % barra->actions().size()));
-          anota(u"menú "_s + menu->text());
-          menu->trigger();
-        }
-        break;
-      case 5:
         if (auto* lista = uno<QListWidget>(w); lista && lista->count() > 0) {
           QListWidgetItem* entrada = lista->item(int(azar_() % lista->count()));
           lista->scrollToItem(entrada);
-          anota(u"clic en la entrada «"_s + entrada->text() + u'»');
           QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, lista->visualItemRect(entrada).center());
         }
         break;
-      case 6: {
-        QWidget* foco = QApplication::focusWidget() ? QApplication::focusWidget() : &w;
-        const Qt::Key tecla = kTeclas[azar_() % std::size(kTeclas)];
-        anota(u"tecla "_s + QString::number(tecla, 16) + u" en "_s + nombre(foco));
-        QTest::keyClick(foco, tecla);
+      case 5:
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &w,
+                        kTeclas[azar_() % std::size(kTeclas)]);
         break;
-      }
-      case 7: {
-        // An access key, of the menu bar or of a control.
-        const int letra = int(azar_() % 26);
-        anota(u"Alt+"_s + QChar(u'A' + letra));
-        QTest::keyClick(&w, Qt::Key(Qt::Key_A + letra), Qt::AltModifier);
+      case 6:  // an access key, of the menu bar or of a control
+        QTest::keyClick(&w, Qt::Key(Qt::Key_A + int(azar_() % 26)), Qt::AltModifier);
         break;
-      }
     }
   }
 
   quint32 semilla_ = 0;
   QTimer cierraModales_;
-  QStringList historia_;
 };
 
+// Runs the actions on the window of the case, making it anew whenever an action closed it.
 TEST_P(UsoAleatorio, NoActionEndsTheProgramOrSpoilsTheCalibration) {
   const QString ventana = QString::fromLatin1(GetParam());
-  usa([&]() -> QWidget* {
+  const auto crea = [&]() -> QWidget* {
     if (ventana == u"inicio") return new Boletos(alAzar, rutaPrograma);
     if (ventana == u"quinielas") return new boletoqp(alAzar, rutaPrograma);
     if (ventana == u"ayuda") return new Ayuda(alAzar, rutaPrograma);
@@ -223,7 +149,37 @@ TEST_P(UsoAleatorio, NoActionEndsTheProgramOrSpoilsTheCalibration) {
       w->File2_Click();
     }
     return w;
-  });
+  };
+  const int errores = erroresAtrapados();
+  std::unique_ptr<QWidget> w(crea());
+  for (int i = 0; i < 2000; ++i) {
+    if (!w->isVisible() && i > 0) {
+      // Hidden by one of its commands: the start-up window shows it again, or, after the
+      // start-up window's "Salir", the program starts again with an event loop of its own.
+      QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+      QCoreApplication::exec();
+    } else if (azar_() % 400 == 0) {
+      w->close();  // its close button, then opened again
+      w.reset(crea());
+    }
+    w->show();
+    QApplication::setActiveWindow(w.get());
+    accion(*w);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(erroresAtrapados(), errores)
+        << "an error got past the routine's own trap, semilla " << semilla_ << ", action " << i;
+  }
+  w->close();
+  // Each configuration file whole: its fields, the line ended, read-only.
+  for (const auto& [nombre, campos] : {std::pair{"configqp.cfg", 15}, {"configloi.cfg", 7}}) {
+    if (!QFile::exists(carpeta.file(nombre))) continue;  // a window that never needed it
+    const QByteArray datos = carpeta.read(nombre);
+    int leidos = 0;
+    for (DelimitedReader lector(datos); !lector.atEnd(); lector.next()) ++leidos;
+    EXPECT_TRUE(leidos == campos && datos.endsWith("\r\n"))
+        << nombre << ", semilla " << semilla_ << ": " << datos.toStdString();
+    EXPECT_FALSE(QFile::permissions(carpeta.file(nombre)) & QFile::WriteOwner) << nombre << " left writable";
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Ventanas, UsoAleatorio,
