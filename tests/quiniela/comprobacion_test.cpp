@@ -29,8 +29,9 @@ TEST(ComprobacionQuiniela, ReportsEveryKindOfProblemWithTheBetTicketAndLine) {
        texto([](auto& l) { l[16][14] = '3', l[8] = l[8].left(15) + '\r'; }),
        {u"Apuesta 9 (boleto 2, línea 9): Pleno al 15 visitante, falta el signo"_s,
         u"Apuesta 17 (boleto 3, línea 17): Pleno al 15 local, signo «3» no es 0, 1, 2 ni M"_s}},
+      // Line 9 opens ticket 2 without a Pleno al 15: no problem of its own.
       {2,
-       texto([](auto& l) { l[11] = l[11].left(9) + '\r', l[12] = "\r"; }),
+       texto([](auto& l) { l[11] = l[11].left(9) + '\r', l[12] = "\r", l[8] = l[8].left(14) + '\r'; }),
        {u"Apuesta 12 (boleto 2, línea 12): tiene 9 signos, menos de 14"_s,
         u"Apuesta 13 (boleto 2, línea 13): tiene 0 signos, menos de 14"_s}},
       // Bets 2 and 3 on line 2, bet 4 quoted over lines 3 to 5: bet n on line n + 1 from then on.
