@@ -2,14 +2,11 @@
 // What the fuzz targets share: the round trip of every file reader (the bytes
 // of one input written as the file the reader is given, read back, and what
 // must hold checked), and a check whose failure the fuzzer records as a finding.
-#include <QByteArray>
-#include <QString>
 #include <QStringList>
-#include <cstddef>
 #include <cstdint>
-#include <set>
 
 #include "app/platform/file_attributes.h"
+#include "app/platform/files.h"
 #include "app/platform/runtime_error.h"
 
 inline QByteArray fuzzBytes(const uint8_t* data, size_t size) {
@@ -34,16 +31,13 @@ void fuzzOnly(int allowed, const char* what, F f) {
   }
 }
 
-// Writes `bytes` to the file `name` of that folder, the same file for every
-// input, and gives its path.
-QString fuzzWrite(const char* name, const QByteArray& bytes);
-
-// The round trip: the input written as `name`, then read by `read` given its
-// path. An error the program shows the user ends the input: the window goes on.
+// The round trip: the input written as `name` in that folder, then read by
+// `read` given its path. An error the program shows the user ends the input:
+// the window goes on.
 template <typename Read>
 int fuzzFileRoundTrip(const char* name, const QByteArray& bytes, Read read) {
-  QString path;
-  fuzzOnly(0, "cannot write the input's file", [&] { path = fuzzWrite(name, bytes); });
+  const QString path = fuzzFolder() + QLatin1String(name);
+  fuzzOnly(0, "cannot write the input's file", [&] { writeFileAtomically(path, bytes); });
   try {
     read(path);
   } catch (const RuntimeError&) {
@@ -55,21 +49,9 @@ int fuzzFileRoundTrip(const char* name, const QByteArray& bytes, Read read) {
 // readers that index a file must give.
 QStringList fuzzFields(const QByteArray& bytes);
 
-// The tickets a window shows first: the first, the last and one past it.
-inline std::set<qint32> fuzzTickets(qint32 last) {
-  return {1, last, last + 1};
-}
-
-// The check of every bet of a file (Comprobar apuestas): it reads as many
-// bets as the opening counts, every problem is of one of them, and every
-// line of its report can be made.
-class InformeComprobacion;
-void compruebaInforme(const InformeComprobacion& informe, qint64 apuestas);
-
 // The calibration files without their attributes: they stay writable, and
 // each input costs no permission changes.
-class FuzzAttributes : public FileAttributes {
+class FuzzAttributes : public SystemFileAttributes {
  public:
   void set(const QString&, FileAttribute) override {}
-  bool exists(const QString& path) const override;
 };

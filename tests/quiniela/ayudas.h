@@ -1,8 +1,6 @@
 #pragma once
 // Bet files made to order and small helpers of the football-pools tests.
 #include <QString>
-#include <functional>
-#include <ostream>
 
 #include "app/platform/numbers.h"
 #include "app/platform/runtime_error.h"

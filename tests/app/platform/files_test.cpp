@@ -16,32 +16,13 @@
 
 namespace {
 
-QStringList namesIn(const TempFolder& folder) {
-  return QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-}
-
-TEST(Files, ReadWholeOrInPartAndEachKindOfMissingPathHasItsNumberAndSpanishText) {
+TEST(Files, EachKindOfMissingPathHasItsNumberAndSpanishText) {
   TempFolder folder;
-  folder.write("d.bin", "0123456789");
-  const QString path = folder.file("d.bin");
-  EXPECT_EQ(readFileBytes(path), QByteArray("0123456789"));
-  EXPECT_EQ(fileLength(path), 10);
-  EXPECT_EQ(readFileBytes(path, 2, 3) + "|" + readFileBytes(path, 6, 10) + "|" + readFileBytes(path, 10, 5),
-            QByteArray("234|6789|"));
-  EXPECT_EQ(errorNumberOf([&] { readFileBytes(path, -1, 4); }), ErrorNumber::InvalidCall);
-  EXPECT_EQ(RuntimeError(53).description(), QStringLiteral("No se ha encontrado el archivo"));
-  EXPECT_STREQ(RuntimeError(62).what(), "La entrada pasó del final del archivo");
+  EXPECT_EQ(RuntimeError(53).description() + RuntimeError(62).what(),
+            QStringLiteral("No se ha encontrado el archivoLa entrada pasó del final del archivo"));
   QDir(folder.path()).mkdir(QStringLiteral("sub"));
-  const std::tuple<const char*, std::function<void(const QString&)>, int> operations[] = {
-      {"read", [](const QString& p) { readFileBytes(p); }, ErrorNumber::FileNotFound},
-      {"delete", [](const QString& p) { deleteFile(p); }, ErrorNumber::FileNotFound},
-      {"write", [](const QString& p) { writeFileAtomically(p, "x"); }, 0}};
-  for (const auto& [name, run, missingFile] : operations) {
-    EXPECT_EQ(errorNumberOf([&] { run(folder.file("nada.cfg")); }), missingFile) << name;
-    EXPECT_EQ(errorNumberOf([&] { run(folder.file("no/nada.cfg")); }), ErrorNumber::PathNotFound) << name;
-    EXPECT_EQ(errorNumberOf([&] { run(folder.file("sub")); }), ErrorNumber::PathFileAccess) << name;
-  }
-  EXPECT_EQ(namesIn(folder), (QStringList{"d.bin", "nada.cfg", "sub"}));
+  for (const auto& [path, number] : {std::pair{"nada.cfg", 53}, {"no/nada.cfg", 76}, {"sub", 75}})
+    EXPECT_EQ(errorNumberOf([&] { readFileBytes(folder.file(path)); }), number) << path;
 }
 
 TEST(WriteFileAtomically, ReplacesTheWholeFileOrKeepsTheOldOneWhenReadOnlyOrFailing) {
@@ -53,7 +34,6 @@ TEST(WriteFileAtomically, ReplacesTheWholeFileOrKeepsTheOldOneWhenReadOnlyOrFail
   attributes.set(path, FileAttribute::ReadOnlyHidden);
   // Kept read-only even where the system would let the owner write.
   EXPECT_EQ(errorNumberOf([&] { writeFileAtomically(path, "new\r\n"); }), ErrorNumber::PermissionDenied);
-  EXPECT_EQ(errorNumberOf([&] { deleteFile(path); }), ErrorNumber::PermissionDenied);
   attributes.set(path, FileAttribute::Normal);
 #ifdef Q_OS_LINUX
   rlimit old{};
@@ -66,11 +46,8 @@ TEST(WriteFileAtomically, ReplacesTheWholeFileOrKeepsTheOldOneWhenReadOnlyOrFail
   std::signal(SIGXFSZ, oldHandler);
   EXPECT_EQ(number, ErrorNumber::DeviceIo);
 #endif
+  EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"configqp.cfg"});
   EXPECT_EQ(folder.read(QStringLiteral("configqp.cfg")), QByteArray("old\r\n"));
-  EXPECT_EQ(namesIn(folder), QStringList{QStringLiteral("configqp.cfg")});
-  deleteFile(path);
-  EXPECT_TRUE(namesIn(folder).isEmpty());
-  EXPECT_EQ(errorNumberOf([&] { attributes.set(path, FileAttribute::Normal); }), ErrorNumber::FileNotFound);
 }
 
 }  // namespace
