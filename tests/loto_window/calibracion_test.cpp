@@ -62,6 +62,7 @@ TEST_F(VentanaLo, TheFieldClicksToggleBoldAndClearTheRest) {
 
 TEST_F(VentanaLo, TheArrowCrossMovesTheFramesAndTheCentredOrLeftParts) {
   carpeta.write("AB000017.TXT", archivoLotoTexto('B', 17));
+  carpeta.write("AG000014.TXT", archivoLotoTexto('G', 14));
   auto w = abreCon("AE000012.TXT", archivoLotoTexto('E', 12));
   const auto flecha = [&](const char* paso, QPushButton* boton) {
     w->Text4->setText(paso);
@@ -76,6 +77,12 @@ TEST_F(VentanaLo, TheArrowCrossMovesTheFramesAndTheCentredOrLeftParts) {
   EXPECT_EQ(pasos.join('|'), "1885 605|1885 592|1885 580|1885 580");
   EXPECT_EQ(std::tuple(twipRect(w->Frame6).topLeft(), twipRect(w->Frame1).left(), w->Text3[8]->text()),
             std::tuple(QPointF(525, 580), 1885.0 + 3115, u" 1885"_s));
+  // El Gordo at the left moves its header with it.
+  elige(*w, "AG000014.TXT");
+  w->margenIzq = 1505;
+  flecha("25", w->Command1);
+  EXPECT_EQ(QList({double(w->margenIzq), twipRect(w->Label3).left(), twipRect(w->Label4).left(),
+                   twipRect(w->Label13).left()}), QList<double>({1530, 1195, 6485, 1045}));
   // Bonoloto at the left is held at 1505, 80 whatever the arrows do; in the centre it moves.
   elige(*w, "AB000017.TXT");
   EXPECT_EQ(flecha("25", w->Command1), "1505 80");
