@@ -31,10 +31,10 @@ TEST_F(VentanaLo, ApplyingTheFrameClampsSnapsAndSavesTheGamesHalf) {
     char juego;
     const char* cajas[6];
     const char *esperado, *guardado;
-  } casos[] = {// Bonoloto at the left is held at 80 from the top.
+  } casos[] = {// Bonoloto at the left is held at 80 from the top; a top no field can hold leaves 155.
                {'B', {"0", "V", "*", "8", "8", "300"}, "1505 80 8 * 8 1", "0480-0300 4840-1505  8"},
                {'B', {"4540", "T", "x", "5", "12", "300"}, "4540 300 8 x 7 1", "0480-0300 4840-4540  8"},
-               {'B', {"2001", "f", "o", "10", "1", "90"}, "4540 90 2 o 10 0", "0480-0090 4840-4540  2"},
+               {'B', {"2001", "f", "o", "10", "1", "3000000000"}, "4540 155 2 o 10 0", "0480-0155 4840-4540  2"},
                {'G', {"2000", "v", "o", "12", "12", "70"}, "1505 70 6 o 12 0", "0480-0070 4840-1505  6"},
                {'E', {"2001", "V", "o", "11", "3", "470"}, "4840 470 3 o 11 1", "0470-0155 4840-1505  3"}};
   for (const auto& c : casos) {
