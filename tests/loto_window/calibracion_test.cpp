@@ -31,10 +31,10 @@ TEST_F(VentanaLo, ApplyingTheFrameClampsSnapsAndSavesTheGamesHalf) {
     char juego;
     const char* cajas[6];
     const char *esperado, *guardado;
-  } casos[] = {// Bonoloto at the left is held at 80 from the top.
+  } casos[] = {// Bonoloto at the left is held at 80 from the top; a top no field can hold leaves 155.
                {'B', {"0", "V", "*", "8", "8", "300"}, "1505 80 8 * 8 1", "0480-0300 4840-1505  8"},
                {'B', {"4540", "T", "x", "5", "12", "300"}, "4540 300 8 x 7 1", "0480-0300 4840-4540  8"},
-               {'B', {"2001", "f", "o", "10", "1", "90"}, "4540 90 2 o 10 0", "0480-0090 4840-4540  2"},
+               {'B', {"2001", "f", "o", "10", "1", "3000000000"}, "4540 155 2 o 10 0", "0480-0155 4840-4540  2"},
                {'G', {"2000", "v", "o", "12", "12", "70"}, "1505 70 6 o 12 0", "0480-0070 4840-1505  6"},
                {'E', {"2001", "V", "o", "11", "3", "470"}, "4840 470 3 o 11 1", "0470-0155 4840-1505  3"}};
   for (const auto& c : casos) {
@@ -62,6 +62,7 @@ TEST_F(VentanaLo, TheFieldClicksToggleBoldAndClearTheRest) {
 
 TEST_F(VentanaLo, TheArrowCrossMovesTheFramesAndTheCentredOrLeftParts) {
   carpeta.write("AB000017.TXT", archivoLotoTexto('B', 17));
+  carpeta.write("AG000014.TXT", archivoLotoTexto('G', 14));
   auto w = abreCon("AE000012.TXT", archivoLotoTexto('E', 12));
   const auto flecha = [&](const char* paso, QPushButton* boton) {
     w->Text4->setText(paso);
@@ -76,6 +77,12 @@ TEST_F(VentanaLo, TheArrowCrossMovesTheFramesAndTheCentredOrLeftParts) {
   EXPECT_EQ(pasos.join('|'), "1885 605|1885 592|1885 580|1885 580");
   EXPECT_EQ(std::tuple(twipRect(w->Frame6).topLeft(), twipRect(w->Frame1).left(), w->Text3[8]->text()),
             std::tuple(QPointF(525, 580), 1885.0 + 3115, u" 1885"_s));
+  // El Gordo at the left moves its header with it.
+  elige(*w, "AG000014.TXT");
+  w->margenIzq = 1505;
+  flecha("25", w->Command1);
+  EXPECT_EQ(QList({double(w->margenIzq), twipRect(w->Label3).left(), twipRect(w->Label4).left(),
+                   twipRect(w->Label13).left()}), QList<double>({1530, 1195, 6485, 1045}));
   // Bonoloto at the left is held at 1505, 80 whatever the arrows do; in the centre it moves.
   elige(*w, "AB000017.TXT");
   EXPECT_EQ(flecha("25", w->Command1), "1505 80");

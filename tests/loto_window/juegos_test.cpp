@@ -113,10 +113,11 @@ TEST_P(Juegos, PrintNextRunsOfFiveAndPartOfATicketStopAtTheLast) {
   boletoActual() = 10;
   imprimeSiguiente();
   EXPECT_EQ(std::pair(boletoActual(), impresora.documents().size()), std::pair(10, antes));
-  // Refused, the chosen boxes take the colour of the others again.
+  // The third box chooses three; refused, the chosen boxes take the colour of the others again.
   dialogos.answer(MessageResult::Cancel);
   q() ? qp->Text1_Click(2) : lo->Text1_Click(2);
-  EXPECT_EQ(std::pair(color(0), color(2)), std::pair(color(7), color(7)));
+  EXPECT_EQ(std::tuple(color(0), color(2), dialogos.last().text.section('\n', 0, 0)),
+            std::tuple(color(7), color(7), u"Ha seleccionado las  3"_s));
   dialogos.answer(MessageResult::Ok);
   q() ? qp->Text1_Click(0) : lo->Text1_Click(0);  // the first box chooses two
   EXPECT_EQ(dialogos.last().text,
@@ -141,6 +142,7 @@ TEST_P(Juegos, ABetFileThatGoesAwayOrShrinksIsReportedAndNothingPrinted) {
         std::tuple(
             errorDescription(error) + (q() ? QString::number(error) : " Tiqu Nº  " + numberText(error)), 2, 0,
             true));
+    if (q()) EXPECT_EQ(qp->Text4->text(), "07");  // the matchday in the text file's name
   }
 }
 

@@ -23,11 +23,12 @@ TEST_F(VentanaLo, EveryTextOfTheWindow) {
     QCoreApplication::sendEvent(control, &e);
     return w->Label21->text();
   };
-  // The title names the open file (its last 18 characters), the header line the game's blocks.
+  // The title names the open file (its last 18 characters), the header line the game's blocks, the
+  // ticket box the tickets and the extra (Bonoloto's form has no reintegro).
   const auto titulo = [&](const QString& archivo) {
     archivo.size() > 12 ? w->abrir(archivo) : elige(*w, archivo);
     return w->windowTitle().section("*** IMPRIME BOLETOS DE LOTO,49/6, 50/5, 54/5 ...", 1) + '|' +
-           w->Label3->text();
+           w->Label3->text() + '|' + w->Text2->text();
   };
   const std::pair<QString, QString> textos[] = {
       {w->windowTitle(),
@@ -46,8 +47,8 @@ TEST_F(VentanaLo, EveryTextOfTheWindow) {
       {pasa(w->Command1), "       Al hacer CliCK, permite desplazar la rejilla hacia la DERECHA"},
       {pasa(w->Command10),
        "       Imprime el Boleto Siguiente.\n  Obtenido el foco, se ejecuta al pulsar -SPACE-"},
-      {titulo("AE000010.TXT"), "AE000010.TXT|1             2             3             4             5  "},
+      {titulo("AE000010.TXT"), "AE000010.TXT|1             2             3             4             5  | 2   1    R:204"},
       {titulo("AB0123456789ABCDEFGHIJ.TXT"),
-       "6789ABCDEFGHIJ.TXT|1        2        3        4        5        6        7        8"}};
+       "6789ABCDEFGHIJ.TXT|1        2        3        4        5        6        7        8| 1   1    R:Sin R"}};
   for (const auto& [texto, esperado] : textos) EXPECT_EQ(texto, esperado);
 }

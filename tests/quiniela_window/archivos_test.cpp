@@ -39,3 +39,10 @@ TEST_F(VentanaQp, OpensTheChosenFileCountsItAndShowsTheFirstAndLastTickets) {
               std::pair(QString(), c.enElUltimo ? apuesta(8 * c.nboletos - 7) : ""));
   }
 }
+
+TEST_F(VentanaQp, AMatchdayBelowOneIsAskedForWithThePanelsOpen) {
+  carpeta.write("AD243", archivoAD243(1).replace(6, 2, "00"));
+  auto w = abre();
+  EXPECT_EQ(std::tuple(dialogos.last().text, w->Text4->text(), w->Frame1->isHidden()),
+            std::tuple(u"Debe introducir la Jornada!!"_s, u"JJ"_s, false));
+}

@@ -49,12 +49,14 @@ TEST_F(CalibracionQp, CerrarReadsThePanelBoxesTheArrowsMoveByTheStepAndClosingSa
   w->Label16_Click();  // Restaurar
   EXPECT_EQ(std::pair(estado(*w), w->Text3[4]->text() + w->Text3[6]->text()),
             std::pair(u"-30 2085 500 x 7 0 | 6515 6755 8660 470,2085"_s, u"F7"_s));
-  // Closing saves the offsets and the margin, but the next start takes style 9, bold, and the mark x.
+  // One step up; closing saves the offsets and the margin, but the next start takes style 9, bold,
+  // and the mark x.
+  w->Command10->click();
   w->Text3[5]->setText("o");
   w->done(0);
   const bool escribible = QFileInfo(carpeta.file("configqp.cfg")).permissions() & QFile::WriteOwner;
   EXPECT_EQ(std::pair(estado(*abre()), escribible),
-            std::pair(u"-30 2085 500 x 9 1 | 6515 6755 8660 470,2085"_s, false));
+            std::pair(u"-30 2072 500 x 9 1 | 6515 6755 8660 470,2072"_s, false));
 }
 
 TEST_F(CalibracionQp, NumbersNoFieldCanHoldAreReportedKeptOutAndNeverSaved) {

@@ -5,7 +5,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 
 #include "app/platform/files.h"
 #include "tests/support/temp_folder.h"
@@ -149,15 +148,10 @@ TEST(FileVersionInfo, FilesWithoutAUsableRecordLeaveTheFieldsAlone) {
   }
 }
 
-TEST(FileVersionInfo, NamesAreResolvedAndLimitedInLength) {
+// As on Windows, a path of 260 characters or more names no file.
+TEST(FileVersionInfo, NamesAreLimitedInLength) {
   const TempFolder folder;
-  QDir(folder.path()).mkdir("sub");
-  folder.write("programa", peFile(kSpanish));
-  const QString current = QDir::currentPath(), base = QDir::cleanPath(folder.path());
-  QDir::setCurrent(folder.path());
-  for (const QString name : {"programa", "./programa", "sub/../programa", "sub/programa"})
-    EXPECT_EQ(productVersionOf(name), name == "sub/programa" ? "" : "1.00.0051") << qPrintable(name);
-  QDir::setCurrent(current);
+  const QString base = QDir::cleanPath(folder.path());
   for (const int length : {259, 260}) {
     // base/aaa…/bbb…, the two names sharing what is left of `length`.
     const int rest = length - static_cast<int>(base.size()) - 2;
